@@ -1,0 +1,22 @@
+# tenvari_add_library(NAME <target> [QT] [DEPS <targets>...])
+#
+# One static library per src/ folder, made of every .cpp and .h in it.
+# QT links Qt Widgets; without it the library must stay plain C++.
+function(tenvari_add_library)
+  cmake_parse_arguments(ARG "QT" "NAME" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  set(scope PUBLIC)
+  if(sources MATCHES "\\.cpp")
+    add_library(${ARG_NAME} STATIC ${sources})
+  else()
+    # A folder whose first code has not arrived yet.
+    add_library(${ARG_NAME} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${ARG_NAME} ${scope} "${PROJECT_SOURCE_DIR}/src")
+  target_link_libraries(${ARG_NAME} ${scope} ${ARG_DEPS})
+  if(ARG_QT)
+    target_link_libraries(${ARG_NAME} ${scope} Qt6::Widgets)
+  endif()
+endfunction()

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace tenvari {
+
+// Answers, once, whether another copy of this executable already runs for
+// this user. The answer holds for the life of the guard.
+class InstanceGuard {
+public:
+    virtual ~InstanceGuard() = default;
+    virtual bool anotherInstanceRunning() = 0;
+};
+
+} // namespace tenvari

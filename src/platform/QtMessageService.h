@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/MessageService.h"
+
+namespace tenvari {
+
+// The real message boxes: QMessageBox, application-modal, no owner window.
+class QtMessageService final : public MessageService {
+public:
+    MessageAnswer show(const QString& text, MessageIcon icon, MessageButtons buttons) override;
+};
+
+} // namespace tenvari

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace tenvari {
+
+// The pages the program links to.
+enum class WebPage { OnlineHelp, Home, Download, Donate, CoBrand, FullBrand, Products };
+
+} // namespace tenvari

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/WebPage.h"
+
+#include <QString>
+
+namespace tenvari {
+
+class LinkOpener;
+
+// The one way the program opens a web page, and its seven fixed pages. The
+// help and download pages lie under the product's site, the others under
+// the maker's; both bases are set when the build is configured.
+class WebLinks {
+public:
+    explicit WebLinks(LinkOpener& opener) : opener_(opener) {}
+
+    static QString address(WebPage page);
+    static QString productSite();
+    static QString referralPage();
+
+    // Hands the address to the desktop and returns at once; failures are
+    // silent.
+    void OpenWebPage(const QString& address);
+    void open(WebPage page) { OpenWebPage(address(page)); }
+
+    void OpenOnlineHelp() { open(WebPage::OnlineHelp); }
+    void OpenHomePage() { open(WebPage::Home); }
+    void OpenDownloadPage() { open(WebPage::Download); }
+    void OpenDonatePage() { open(WebPage::Donate); }
+    void OpenCoBrandPage() { open(WebPage::CoBrand); }
+    void OpenFullBrandPage() { open(WebPage::FullBrand); }
+    void OpenProductsPage() { open(WebPage::Products); }
+
+private:
+    LinkOpener& opener_;
+};
+
+} // namespace tenvari

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/InstanceGuard.h"
+
+namespace tenvari::test {
+
+class FakeInstanceGuard final : public InstanceGuard {
+public:
+    bool anotherInstanceRunning() override {
+        ++asked;
+        return running;
+    }
+    bool running = false;
+    int asked = 0;
+};
+
+} // namespace tenvari::test
