@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs what a Debian 12 machine lacks, builds Tenvari and runs it or its tests.
+#
+#   ./dev.sh run        build (default preset) and start Tenvari
+#   ./dev.sh test       build (default preset) and run every test
+#   ./dev.sh sanitize   build with AddressSanitizer + UBSan and run every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core xdg-utils)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build default
+    exec build/default/src/app/tenvari
+    ;;
+test)
+    install_missing
+    build default
+    ctest --preset default
+    ;;
+sanitize)
+    install_missing
+    build sanitize
+    ctest --preset sanitize
+    ;;
+*)
+    echo "usage: $0 run|test|sanitize" >&2
+    exit 2
+    ;;
+esac
