@@ -1,11 +1,61 @@
 #include "platform/KeyCodes.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
 namespace tenvari {
 
 namespace {
+
+constexpr int kBackspaceCode = 8;
+constexpr int kEnterCode = 13;
+constexpr int kEscapeCode = 27;
+
+// Ctrl alone (or with Shift): the combinations for which a line edit
+// inserts no text but runs its shortcuts (copy, paste, undo, ...).
+bool isControlChord(Qt::KeyboardModifiers modifiers) {
+    return modifiers == Qt::ControlModifier ||
+           modifiers == (Qt::ControlModifier | Qt::ShiftModifier);
+}
+
+// Whether a line edit would insert the event's text. This mirrors Qt's
+// own rule for text input (QInputControl::isAcceptableInput), so that every
+// character that can reach the box passes the handler first: Alt, AltGr
+// (Ctrl+Alt) and Meta combinations insert their text in a QLineEdit.
+bool insertsText(const QKeyEvent& event) {
+    const QString text = event.text();
+    if (text.isEmpty())
+        return false;
+    const QChar first = text.front();
+    if (first.category() == QChar::Other_Format)
+        return true;
+    if (isControlChord(event.modifiers()))
+        return false;
+    return first.isPrint() || first.category() == QChar::Other_PrivateUse ||
+           (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
+// The code of a text that arrives as one piece: its code point when it is a
+// single printable character, otherwise kUntypedTextCode.
+int codeOfText(const QString& text) {
+    const QList<uint> points = text.toUcs4();
+    if (points.size() != 1)
+        return kUntypedTextCode;
+    const uint point = points.front();
+    if (point < 32 || point == 127)
+        return kUntypedTextCode;
+    return static_cast<int>(point);
+}
+
+// A code a handler returned as a replacement, as text; empty when it names
+// no character we can insert.
+QString replacementText(int code) {
+    if (code < 32 || code == 127 || code > 0xFFFF ||
+        QChar::isSurrogate(static_cast<char32_t>(code)))
+        return {};
+    return QString(QChar(static_cast<char16_t>(code)));
+}
 
 class KeyPressFilter final : public QObject {
 public:
@@ -14,21 +64,55 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != &box_ || event->type() != QEvent::KeyPress)
+        if (watched != &box_)
             return false;
-        const auto& keyEvent = static_cast<const QKeyEvent&>(*event);
-        const std::optional<int> code = typedCharacterCode(keyEvent);
-        if (!code)
-            return false;
-        const int result = handler_(*code);
-        if (result == *code)
-            return false;
-        if (result != 0)
-            box_.insert(QString(QChar(result)));
-        return true;
+        if (event->type() == QEvent::KeyPress)
+            return filterKey(static_cast<const QKeyEvent&>(*event));
+        if (event->type() == QEvent::InputMethod)
+            filterCommit(static_cast<QInputMethodEvent&>(*event));
+        return false;
     }
 
 private:
+    // The handler's verdict; a handler that throws refuses the character.
+    int verdict(int code) {
+        try {
+            return handler_(code);
+        } catch (...) {
+            return 0;
+        }
+    }
+
+    // True when the key event is consumed here.
+    bool filterKey(const QKeyEvent& keyEvent) {
+        const std::optional<int> code = typedCharacterCode(keyEvent);
+        if (!code)
+            return false;
+        const int result = verdict(*code);
+        if (result == *code)
+            return false;
+        if (!box_.isReadOnly())
+            box_.insert(replacementText(result));
+        return true;
+    }
+
+    // Text an input method commits (compose and dead-key sequences, for
+    // instance) goes through the handler character by character.
+    void filterCommit(QInputMethodEvent& imEvent) {
+        const QString commit = imEvent.commitString();
+        if (commit.isEmpty())
+            return;
+        QString kept;
+        for (const uint point : commit.toUcs4()) {
+            const char32_t unit = point;
+            const QString character = QString::fromUcs4(&unit, 1);
+            const int code = codeOfText(character);
+            const int result = verdict(code);
+            kept += result == code ? character : replacementText(result);
+        }
+        imEvent.setCommitString(kept, imEvent.replacementStart(), imEvent.replacementLength());
+    }
+
     QLineEdit& box_;
     KeyPressHandler handler_;
 };
@@ -36,36 +120,28 @@ private:
 } // namespace
 
 std::optional<int> typedCharacterCode(const QKeyEvent& event) {
-    const int key = event.key();
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
-    switch (key) {
+    switch (event.key()) {
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspaceCode;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnterCode;
     case Qt::Key_Escape:
-        return 27;
+        return kEscapeCode;
     default:
         break;
     }
-    if (modifiers & Qt::AltModifier)
+    const int key = event.key();
+    if (isControlChord(event.modifiers()) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    if (!insertsText(event))
         return std::nullopt;
-    if (modifiers & Qt::ControlModifier) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z)
-            return key - Qt::Key_A + 1;
-        return std::nullopt;
-    }
-    const QString text = event.text();
-    if (text.size() != 1)
-        return std::nullopt;
-    const char16_t unit = text.at(0).unicode();
-    if (unit < 32 || unit == 127)
-        return std::nullopt;
-    return static_cast<int>(unit);
+    return codeOfText(event.text());
 }
 
 void installKeyPressHandler(QLineEdit& box, KeyPressHandler handler) {
+    if (!handler)
+        return;
     box.installEventFilter(new KeyPressFilter(box, std::move(handler)));
 }
 

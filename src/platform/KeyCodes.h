@@ -8,12 +8,19 @@ class QLineEdit;
 
 namespace tenvari {
 
+// The code of a text that cannot be told as one character (several
+// characters delivered at once, or a control character inside a text);
+// no handler accepts it.
+inline constexpr int kUntypedTextCode = 0xFFFD;
+
 // The character code a key press types, in the classic single-byte form the
 // keystroke handlers work with: Backspace 8, Enter 13, Esc 27, printable
-// ASCII by its code, Ctrl+letter 1 to 26 whatever text the platform
-// attaches. A character outside ASCII gives its Unicode value (above 127),
-// which no handler accepts. Keys that type no character (arrows, Delete,
-// Home, End, Tab, bare modifiers, Alt combinations) give no code.
+// ASCII by its code, Ctrl+letter (alone or with Shift) 1 to 26 whatever
+// text the platform attaches. A character outside ASCII gives its Unicode
+// value (above 127), which no handler accepts. Alt, AltGr (Ctrl+Alt) and
+// Meta combinations give the code of the text they carry, because a line
+// edit inserts that text. Keys that type no character (arrows, Delete,
+// Home, End, Tab, bare modifiers, other Ctrl shortcuts) give no code.
 std::optional<int> typedCharacterCode(const QKeyEvent& event);
 
 // A keystroke handler: given the typed code, returns the code to insert;
@@ -23,8 +30,10 @@ using KeyPressHandler = std::function<int(int code)>;
 // Routes every typed character of the box through the handler before the
 // box sees it. A cancelled character is not inserted and the box does not
 // react to it (so Ctrl+V does not paste); a replaced one is inserted in its
-// place. Keys without a character code reach the box untouched, and so does
-// text that does not arrive as a keystroke (pasting, setText).
+// place (within the box's length limit). Keys without a character code
+// reach the box untouched, and so does text that does not arrive as a
+// keystroke (pasting, setText). Text an input method commits goes through
+// the handler character by character. A handler that throws refuses.
 void installKeyPressHandler(QLineEdit& box, KeyPressHandler handler);
 
 } // namespace tenvari

@@ -1,0 +1,52 @@
+#include "reading/KeystrokeFilters.h"
+
+#include "platform/MessageService.h"
+
+#include <QString>
+
+namespace tenvari {
+
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kSpace = 32;
+constexpr int kMinus = 45;
+
+constexpr bool isCapital(int code) {
+    return code >= 'A' && code <= 'Z';
+}
+constexpr bool isSmallLetter(int code) {
+    return code >= 'a' && code <= 'z';
+}
+constexpr bool isDigit(int code) {
+    return code >= '0' && code <= '9';
+}
+
+// Shows the refusal; the character is refused whether or not the box could
+// be shown, so a failing message service never lets the character through.
+int refuse(const char* text, MessageIcon icon, MessageService& messages) {
+    try {
+        messages.show(QString::fromLatin1(text), icon, MessageButtons::Ok);
+    } catch (...) {
+    }
+    return 0;
+}
+
+} // namespace
+
+int txtName_KeyPress(int code, MessageService& messages) {
+    if (isSmallLetter(code))
+        return code - 32;
+    if (isCapital(code) || code == kBackspace || code == kEnter || code == kSpace)
+        return code;
+    return refuse("Please Enter only Letters", MessageIcon::Information, messages);
+}
+
+int NumericKeyPress(int code, bool allowMinus, MessageService& messages) {
+    if (isDigit(code) || code == kBackspace || (allowMinus && code == kMinus))
+        return code;
+    return refuse("Only Numbers Are Accepted", MessageIcon::Stop, messages);
+}
+
+} // namespace tenvari
