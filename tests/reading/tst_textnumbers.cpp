@@ -1,0 +1,137 @@
+// The text-to-number rules of the main form: trimming, the numeric value of
+// a whole text, the leading number, the whole-number rule (ties to even,
+// 16-bit range), the zone rule, and the horizontal centring.
+
+#include "reading/TextNumbers.h"
+#include "reading/WindowPlacement.h"
+
+#include <QTest>
+#include <cmath>
+#include <limits>
+
+using namespace tenvari;
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const QString kNone = QStringLiteral("none"); // no number
+
+const QString kHuge = QStringLiteral("1") + QString(400, QLatin1Char('0'));
+const QString kTiny = QStringLiteral("0.") + QString(400, QLatin1Char('0')) + QLatin1Char('1');
+
+QString shown(std::optional<double> value) {
+    return value ? QString::number(*value) : kNone;
+}
+QString shown(std::optional<std::int16_t> value) {
+    return value ? QString::number(*value) : kNone;
+}
+
+} // namespace
+
+class TstTextNumbers : public QObject {
+    Q_OBJECT
+private slots:
+    void trimmed();
+    void texts_data();
+    void texts();
+    void whole_data();
+    void whole();
+    void centred();
+};
+
+void TstTextNumbers::trimmed() {
+    QCOMPARE(trimmedText(QStringLiteral("  A  B ")), QStringLiteral("A  B"));
+    QCOMPARE(trimmedText(QStringLiteral("    ")), QString());
+    // Only U+0020 is a blank.
+    QCOMPARE(trimmedText(QStringLiteral("\t5 ")), QStringLiteral("\t5"));
+    QCOMPARE(trimmedText(QString::fromUtf8("\u00a05")), QString::fromUtf8("\u00a05"));
+}
+
+// One text read the three ways: as a whole, its leading number, and by the
+// zone rule.
+void TstTextNumbers::texts_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("whole");
+    QTest::addColumn<QString>("leading");
+    QTest::addColumn<QString>("zone");
+    const auto row = [](const char* tag, const QString& text, const QString& whole,
+                        const char* leading, const QString& zone) {
+        QTest::newRow(tag) << text << whole << QString::fromLatin1(leading) << zone;
+    };
+    row("digits", "59", "59", "59", "59");
+    row("surrounding blanks", "  7 ", "7", "7", "7");
+    row("minus", "-5", "-5", "-5", "5");
+    row("plus", "+5", "5", "5", "5");
+    row("5.5", "5.5", "5.5", "5.5", "6");
+    row("4.5", "4.5", "4.5", "4.5", "4");
+    row("-30", "-30", "-30", "-30", "30");
+    row("point first", ".5", "0.5", "0.5", "0");
+    row("point last", "5.", "5", "5", "5");
+    row("minus zero", "-0", "0", "0", "0");
+    row("empty", "", kNone, "0", "0");
+    row("blanks", "   ", kNone, "0", "0");
+    row("lone minus", "-", kNone, "0", kNone);
+    row("lone point", ".", kNone, "0", kNone);
+    row("digits then letters", "12ab", kNone, "12", kNone);
+    row("letters", "abc", kNone, "0", kNone);
+    row("letter first", "x12", kNone, "0", kNone);
+    row("negative then letters", "-3abc", kNone, "-3", kNone);
+    row("two points", "5.5.5", kNone, "5.5", kNone);
+    row("minus inside", "5-3", kNone, "5", kNone);
+    row("two minus signs", "--5", kNone, "0", kNone);
+    row("exponent", "1e3", kNone, "1", kNone);
+    row("hexadecimal", "0x10", kNone, "0", kNone);
+    row("comma", "1,5", kNone, "1", kNone);
+    row("blank inside", "1 2", kNone, "1", kNone);
+    row("tab first", "\t5", kNone, "0", kNone);
+    row("non-ASCII digit", QString::fromUtf8("\u0665"), kNone, "0", kNone);
+    row("largest zone", "32767", "32767", "32767", "32767");
+    row("-32768: no 16-bit magnitude", "-32768", "-32768", "-32768", kNone);
+    row("huge", kHuge, "inf", "inf", kNone);
+    row("minus huge", "-" + kHuge, "-inf", "-inf", kNone);
+    row("tiny", kTiny, "0", "0", "0");
+}
+
+void TstTextNumbers::texts() {
+    QFETCH(QString, text);
+    QTEST(shown(numericValue(text)), "whole");
+    QTEST(QString::number(leadingNumber(text)), "leading");
+    QTEST(shown(zoneMagnitude(text)), "zone");
+}
+
+void TstTextNumbers::whole_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* tag, double value, const QString& expected) {
+        QTest::newRow(tag) << value << expected;
+    };
+    row("2.5 to even", 2.5, "2");
+    row("3.5 to even", 3.5, "4");
+    row("0.5 to even", 0.5, "0");
+    row("-2.5 to even", -2.5, "-2");
+    row("-3.5 to even", -3.5, "-4");
+    row("just below a tie", 2.4999999999, "2");
+    row("just above a tie", 2.5000000001, "3");
+    row("largest", 32767.49, "32767");
+    row("past largest", 32767.5, kNone);
+    row("smallest, tie to even", -32768.5, "-32768");
+    row("below smallest", -32769.0, kNone);
+    row("infinity", kInf, kNone);
+    row("not a number", std::nan(""), kNone);
+}
+
+void TstTextNumbers::whole() {
+    QFETCH(double, value);
+    QTEST(shown(wholeNumber(value)), "expected");
+}
+
+void TstTextNumbers::centred() {
+    // (screen - window) / 2, twips.
+    QCOMPARE(centredLeft(19200, kResultLayoutWidth), 4440);
+    QCOMPARE(centredLeft(19200, kInputLayoutWidth), 6690);
+    QCOMPARE(centredLeft(19201, kResultLayoutWidth), 4440);
+    QCOMPARE(centredLeft(5000, kInputLayoutWidth), -410); // both sides stick out
+}
+
+QTEST_APPLESS_MAIN(TstTextNumbers)
+#include "tst_textnumbers.moc"

@@ -1,0 +1,205 @@
+// The checks before a reading: their order, their exact messages and
+// icons, where the focus goes, the leap-year and thirty-day-month rows, and
+// that a refused reading changes nothing on the screen.
+
+#include "FormDriver.h"
+#include "platform/Twips.h"
+#include "reading/WindowPlacement.h"
+
+#include <QAction>
+
+using namespace tenvari;
+using namespace tenvari::test;
+
+namespace {
+
+const QString kName = QStringLiteral("Please Enter Name");
+const QString kLonDegrees =
+    QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude");
+const QString kLonMinutes =
+    QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude");
+const QString kLatDegrees =
+    QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude");
+const QString kLatMinutes =
+    QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude");
+const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
+const QString kThirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
+
+} // namespace
+
+class TstValidation : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
+
+    void fields_data();
+    void fields();
+    void dates_data();
+    void dates();
+    void menuEntryChecksAlike();
+};
+
+void TstValidation::fields_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("lonD");
+    QTest::addColumn<QString>("lonM");
+    QTest::addColumn<QString>("latD");
+    QTest::addColumn<QString>("latM");
+    QTest::addColumn<int>("dayOfApril");  // the date is April of 2001
+    QTest::addColumn<QString>("message"); // empty: the reading goes ahead
+    QTest::addColumn<QString>("focus");
+
+    const auto row = [](const char* tag, const char* name, const char* lonD, const char* lonM,
+                        const char* latD, const char* latM, const QString& message,
+                        const char* focus, int day = 30) {
+        QTest::newRow(tag) << name << lonD << lonM << latD << latM << day << message << focus;
+    };
+    // The name: blanks alone do not count.
+    row("empty name", "", "1", "1", "1", "1", kName, "txtName");
+    row("blank name", "   ", "1", "1", "1", "1", kName, "txtName");
+    row("one letter among blanks", " A ", " 9a", "5 ", "1", "1", "", "");
+    row("empty name before 31 April", "", "1", "1", "1", "1", kName, "txtName", 31);
+    // Longitude degrees: the leading number, 0 to 179.
+    row("longitude 179", "A", "179", "1", "1", "1", "", "");
+    row("longitude 180", "A", "180", "1", "1", "1", kLonDegrees, "txtLonD");
+    row("longitude 0", "A", "0", "0", "0", "0", "", "");
+    row("longitude empty", "A", "", "1", "1", "1", kLonDegrees, "txtLonD");
+    row("longitude blanks", "A", "  ", "1", "1", "1", kLonDegrees, "txtLonD");
+    row("longitude 12a reads 12", "A", "12a", "1", "1", "1", "", "");
+    row("longitude letters read 0", "A", "ab", "1", "1", "1", "", "");
+    row("longitude -1", "A", "-1", "1", "1", "1", kLonDegrees, "txtLonD");
+    // Longitude minutes: the whole text as a number, 0 to 59.
+    row("longitude minutes 59", "A", "1", "59", "1", "1", "", "");
+    row("longitude minutes 60", "A", "1", "60", "1", "1", kLonMinutes, "txtLonM");
+    row("longitude minutes empty", "A", "1", "", "1", "1", kLonMinutes, "txtLonM");
+    row("longitude minutes 5a", "A", "1", "5a", "1", "1", kLonMinutes, "txtLonM");
+    row("longitude minutes -1", "A", "1", "-1", "1", "1", kLonMinutes, "txtLonM");
+    // Latitude, bound 89.
+    row("latitude 89", "A", "1", "1", "89", "1", "", "");
+    row("latitude 90", "A", "1", "1", "90", "1", kLatDegrees, "txtLatD");
+    row("latitude 8a reads 8", "A", "1", "1", "8a", "1", "", "");
+    row("latitude minutes 59", "A", "1", "1", "1", "59", "", "");
+    row("latitude minutes 60", "A", "1", "1", "1", "60", kLatMinutes, "txtLatM");
+    row("latitude minutes 1a", "A", "1", "1", "1", "1a", kLatMinutes, "txtLatM");
+    // Only the first problem is told.
+    row("longitude before latitude", "A", "180", "1", "90", "1", kLonDegrees, "txtLonD");
+    row("longitude minutes before latitude", "A", "1", "60", "90", "60", kLonMinutes, "txtLonM");
+    row("latitude degrees before minutes", "A", "1", "1", "90", "60", kLatDegrees, "txtLatD");
+    row("latitude before the date", "A", "1", "1", "1", "60", kLatMinutes, "txtLatM", 31);
+}
+
+void TstValidation::fields() {
+    QFETCH(QString, name);
+    QFETCH(QString, lonD);
+    QFETCH(QString, lonM);
+    QFETCH(QString, latD);
+    QFETCH(QString, latM);
+    QFETCH(int, dayOfApril);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    FormDriver f;
+    QVERIFY(f.active);
+    // Pasted: the hidden boxes and the name take such texts only that way
+    // (and a paste, too, stops at the box's length).
+    f.paste("txtName", name);
+    f.paste("txtLonD", lonD);
+    f.paste("txtLonM", lonM);
+    f.paste("txtLatD", latD);
+    f.paste("txtLatM", latM);
+    f.setDate(QStringLiteral("April"), dayOfApril, 2001);
+    const QStringList placeholders = f.results();
+
+    f.read();
+
+    // The checks read the texts; they never change them.
+    QCOMPARE(f.box("txtName")->text() + '|' + f.box("txtLonD")->text() + '|' +
+                 f.box("txtLonM")->text() + '|' + f.box("txtLatD")->text() + '|' +
+                 f.box("txtLatM")->text(),
+             QStringList({name, lonD, lonM, latD, latM}).join('|'));
+    if (message.isEmpty()) {
+        QVERIFY(f.messages.shown().isEmpty());
+        QCOMPARE(f.form->width(), twips(kResultLayoutWidth));
+        QCOMPARE(f.labelText("lblDOB"), QStringLiteral("April %1, 2001").arg(dayOfApril));
+        return;
+    }
+    QCOMPARE(f.messages.texts(), QStringList{message});
+    QVERIFY(f.messages.shown().first().icon == MessageIcon::Stop);
+    QVERIFY(f.messages.shown().first().buttons == MessageButtons::Ok);
+    QCOMPARE(f.focusName(), focus);
+    // Refused: nothing else happened.
+    QCOMPARE(f.form->width(), twips(kInputLayoutWidth));
+    QCOMPARE(f.results(), placeholders);
+    QCOMPARE(int(f.form->birthMoment().year), 0);
+}
+
+void TstValidation::dates_data() {
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message"); // empty: accepted
+
+    QTest::newRow("29 February 2000") << "February" << 29 << 2000 << "";
+    QTest::newRow("29 February 1904") << "February" << 29 << 1904 << "";
+    QTest::newRow("29 February 2048") << "February" << 29 << 2048 << "";
+    QTest::newRow("28 February 1901") << "February" << 28 << 1901 << "";
+    QTest::newRow("29 February 1901") << "February" << 29 << 1901 << kFebruary;
+    QTest::newRow("29 February 2001") << "February" << 29 << 2001 << kFebruary;
+    QTest::newRow("29 February 2050") << "February" << 29 << 2050 << kFebruary;
+    QTest::newRow("30 February 2000") << "February" << 30 << 2000 << kFebruary;
+    QTest::newRow("31 February 2000") << "February" << 31 << 2000 << kFebruary;
+    QTest::newRow("30 February 1901") << "February" << 30 << 1901 << kFebruary;
+    QTest::newRow("31 February 1999") << "February" << 31 << 1999 << kFebruary;
+    for (const char* month : {"April", "June", "September", "November"}) {
+        QTest::addRow("31 %s", month) << month << 31 << 2001 << kThirtyDays;
+        QTest::addRow("30 %s", month) << month << 30 << 2001 << "";
+    }
+    for (const char* month : {"January", "March", "May", "July", "August", "October", "December"})
+        QTest::addRow("31 %s", month) << month << 31 << 2001 << "";
+}
+
+void TstValidation::dates() {
+    QFETCH(QString, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+
+    FormDriver f;
+    QVERIFY(f.active);
+    f.type("txtName", QStringLiteral("A"));
+    f.setDate(month, day, year);
+    QString focusWhileShown;
+    f.messages.onShow = [&](const FakeMessageService::Shown&) { focusWhileShown = f.focusName(); };
+
+    f.read();
+
+    if (message.isEmpty()) {
+        QVERIFY(f.messages.shown().isEmpty());
+        QCOMPARE(f.labelText("lblDOB"), QStringLiteral("%1 %2, %3").arg(month).arg(day).arg(year));
+        return;
+    }
+    QCOMPARE(f.messages.texts(), QStringList{message});
+    QVERIFY(f.messages.shown().first().icon == MessageIcon::Information);
+    // The focus stays on the button that was clicked.
+    QCOMPARE(focusWhileShown, QStringLiteral("cmdRashi"));
+    QCOMPARE(f.focusName(), QStringLiteral("cmdRashi"));
+    QCOMPARE(f.form->width(), twips(kInputLayoutWidth));
+    QCOMPARE(f.labelText("lblDOB"), QStringLiteral("lblDOB"));
+}
+
+void TstValidation::menuEntryChecksAlike() {
+    FormDriver f;
+    f.setDate(QStringLiteral("June"), 31, 2001);
+    f.form->findChild<QAction*>("mnuNext")->trigger();
+    QCOMPARE(f.messages.texts(), QStringList{kName});
+    QCOMPARE(f.focusName(), QStringLiteral("txtName"));
+
+    f.messages.clear();
+    f.type("txtName", QStringLiteral("A"));
+    f.form->findChild<QAction*>("mnuNext")->trigger();
+    QCOMPARE(f.messages.texts(), QStringList{kThirtyDays});
+    QCOMPARE(f.form->width(), twips(kInputLayoutWidth));
+}
+
+QTEST_MAIN(TstValidation)
+#include "tst_validation.moc"
