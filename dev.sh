@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-dejavu-core xdg-utils)
+# qt6-qpa-plugins: the VNC platform, on which the real link opener is tested headless.
+packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
 
 install_missing() {
     local missing=()

@@ -1,0 +1,133 @@
+#include "shell/FrmAbout.h"
+
+#include "platform/AppInfo.h"
+#include "platform/ClickableLabel.h"
+#include "platform/Look.h"
+#include "platform/Twips.h"
+#include "shell/AppIcon.h"
+#include "shell/WebLinks.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tenvari {
+
+namespace {
+
+constexpr int kIconPixels = 32;
+
+QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& where,
+                  const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(where);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    look::paintText(*label, look::kCyanText);
+    return label;
+}
+
+ClickableLabel* linkLabel(QWidget* parent, const char* name, const QString& text,
+                          const QRect& where) {
+    auto* label = new ClickableLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(where);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->makeLink(false);
+    look::paintText(*label, look::kPaleGreen);
+    return label;
+}
+
+} // namespace
+
+FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      links_(links) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowIcon(appIcon());
+    setModal(true);
+    setFixedSize(twipsSize(6015, 4050));
+    setFont(look::verdana(8.25));
+    look::paint(*this, look::kTeal, look::kCyanText);
+
+    // Focus order first: the button is the only control that takes focus.
+    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK_->setGeometry(twipsRect(4680, 3615, 1260, 345));
+    cmdOK_->setFont(look::verdana(8.25, true));
+    look::paintButton(*cmdOK_, look::kLightGrey);
+    cmdOK_->setDefault(true);
+    connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
+
+    picIcon_ = new QLabel(this);
+    picIcon_->setObjectName(QStringLiteral("picIcon"));
+    picIcon_->setGeometry(twipsRect(150, 150, 510, 510));
+    picIcon_->setAlignment(Qt::AlignCenter);
+    picIcon_->setPixmap(appIconPixmap(kIconPixels));
+
+    Label2_ = textLabel(this, "Label2", QString::fromLatin1(kWindowCaption),
+                        twipsRect(780, 285, 3390, 240), look::verdana(9.75, true));
+    Label1_ = textLabel(
+        this, "Label1",
+        QStringLiteral("The Tenvari calculates the Ayanamsa for a particular place for a given "
+                       "date and time. This tool is based on the Lahiri Ayanamsa. Ayanamsa "
+                       "(ayana means \"movement\" and amsa means \"part\") means the "
+                       "longitudinal difference between the tropical and sidereal zodiacs."),
+        twipsRect(240, 840, 5715, 1215), look::verdana(8.25));
+
+    lblHomePage_ =
+        linkLabel(this, "lblHomePage",
+                  QStringLiteral("Click here to visit ") + WebLinks::address(WebPage::Home),
+                  twipsRect(1320, 2160, 4650, 195));
+    connect(lblHomePage_, &ClickableLabel::clicked, this, &FrmAbout::lblHomePage_Click);
+
+    Label3_ = textLabel(this, "Label3",
+                        QStringLiteral("Home Business Opportunity. Start your own Internet "
+                                       "business and make money online. Get this software fully "
+                                       "branded for your website."),
+                        twipsRect(120, 2520, 5685, 675), look::verdana(8.25, true));
+
+    lblCoBrand_ = linkLabel(this, "lblCoBrand", QStringLiteral("Click here for more details"),
+                            twipsRect(3360, 3240, 2610, 195));
+    connect(lblCoBrand_, &ClickableLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
+
+    // A one-pixel rule from (0, 3480) to (6150, 3480); the window clips the
+    // part beyond its right edge.
+    Line2_ = new QFrame(this);
+    Line2_->setObjectName(QStringLiteral("Line2"));
+    Line2_->setFrameShape(QFrame::HLine);
+    Line2_->setFrameShadow(QFrame::Plain);
+    Line2_->setLineWidth(1);
+    Line2_->setGeometry(twips(0), twips(3480), twips(6150), 1);
+    look::paintText(*Line2_, look::kPaleGreen);
+
+    cmdOK_->setFocus();
+}
+
+void FrmAbout::showModal(WebLinks& links) {
+    try {
+        FrmAbout box(links);
+        box.exec();
+    } catch (...) {
+        // The about box never reaches the user as a failure.
+    }
+}
+
+void FrmAbout::cmdOK_Click() {
+    accept();
+}
+
+void FrmAbout::lblHomePage_Click() {
+    links_.OpenHomePage();
+}
+
+void FrmAbout::lblCoBrand_Click() {
+    links_.OpenFullBrandPage();
+}
+
+} // namespace tenvari

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace tenvari {
+
+class ClickableLabel;
+class WebLinks;
+
+// The about box: the program's name and version, what it computes, and two
+// links to the maker's pages. A fixed dialog without minimize and maximize
+// buttons, centred on the screen, application-modal while it is open. It
+// keeps nothing: showModal builds a new box for each opening and discards
+// it once it is closed ("&OK", Enter, Escape or the title bar).
+class FrmAbout : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmAbout(WebLinks& links, QWidget* parent = nullptr);
+
+    // Builds a box with no owner, runs it modally and destroys it when it
+    // closes. Nothing raised inside it reaches the caller.
+    static void showModal(WebLinks& links);
+
+private:
+    void cmdOK_Click();
+    void lblHomePage_Click();
+    void lblCoBrand_Click();
+
+    WebLinks& links_;
+    QLabel* picIcon_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    ClickableLabel* lblHomePage_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    ClickableLabel* lblCoBrand_ = nullptr;
+    QFrame* Line2_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+};
+
+} // namespace tenvari

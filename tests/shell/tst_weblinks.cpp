@@ -1,0 +1,140 @@
+#include "shell/WebAddresses.h"
+#include "shell/WebLinks.h"
+#include "support/FakeLinkOpener.h"
+
+#include <QSet>
+#include <QTest>
+#include <QUrl>
+#include <stdexcept>
+
+using namespace tenvari;
+
+using Opener = void (WebLinks::*)();
+Q_DECLARE_METATYPE(Opener)
+Q_DECLARE_METATYPE(tenvari::WebPage)
+
+namespace {
+
+// An opener whose desktop call fails the hard way.
+class ThrowingLinkOpener final : public LinkOpener {
+public:
+    void open(const QString&) override {
+        ++calls;
+        throw std::runtime_error("no handler for web addresses");
+    }
+    int calls = 0;
+};
+
+const QString kProduct = QString::fromLatin1(generated::kProductSite);
+const QString kMaker = QString::fromLatin1(generated::kMakerSite);
+
+} // namespace
+
+class TestWebLinks : public QObject {
+    Q_OBJECT
+private slots:
+    void eachOpenerOpensItsPageOnce_data();
+    void eachOpenerOpensItsPageOnce();
+    void sevenDistinctAbsoluteWebAddresses();
+    void openWebPageHandsTheAddressOnUnchanged_data();
+    void openWebPageHandsTheAddressOnUnchanged();
+    void failingDesktopStaysSilent_data();
+    void failingDesktopStaysSilent();
+    void referralPageIsTheMakersOwn();
+};
+
+void TestWebLinks::eachOpenerOpensItsPageOnce_data() {
+    QTest::addColumn<Opener>("opener");
+    QTest::addColumn<WebPage>("page");
+    QTest::addColumn<QString>("site");
+
+    QTest::newRow("OpenOnlineHelp") << &WebLinks::OpenOnlineHelp << WebPage::OnlineHelp << kProduct;
+    QTest::newRow("OpenHomePage") << &WebLinks::OpenHomePage << WebPage::Home << kMaker;
+    QTest::newRow("OpenDownloadPage")
+        << &WebLinks::OpenDownloadPage << WebPage::Download << kProduct;
+    QTest::newRow("OpenDonatePage") << &WebLinks::OpenDonatePage << WebPage::Donate << kMaker;
+    QTest::newRow("OpenCoBrandPage") << &WebLinks::OpenCoBrandPage << WebPage::CoBrand << kMaker;
+    QTest::newRow("OpenFullBrandPage")
+        << &WebLinks::OpenFullBrandPage << WebPage::FullBrand << kMaker;
+    QTest::newRow("OpenProductsPage") << &WebLinks::OpenProductsPage << WebPage::Products << kMaker;
+}
+
+void TestWebLinks::eachOpenerOpensItsPageOnce() {
+    QFETCH(Opener, opener);
+    QFETCH(WebPage, page);
+    QFETCH(QString, site);
+
+    test::FakeLinkOpener desktop;
+    WebLinks links(desktop);
+    (links.*opener)();
+
+    QCOMPARE(desktop.opened, QStringList{WebLinks::address(page)});
+    // Under its own site: the base followed by a path, not merely a text
+    // that happens to start with the base ("https://maker.example.com.evil").
+    QVERIFY2(desktop.opened.first().startsWith(site + QLatin1Char('/')),
+             qPrintable(desktop.opened.first() + QLatin1String(" is not under ") + site));
+}
+
+void TestWebLinks::sevenDistinctAbsoluteWebAddresses() {
+    const QList<WebPage> pages{WebPage::OnlineHelp, WebPage::Home,    WebPage::Download,
+                               WebPage::Donate,     WebPage::CoBrand, WebPage::FullBrand,
+                               WebPage::Products};
+    QSet<QString> distinct;
+    for (WebPage page : pages) {
+        const QString address = WebLinks::address(page);
+        const QUrl url(address, QUrl::StrictMode);
+        QVERIFY2(url.isValid(), qPrintable(address));
+        QCOMPARE(url.scheme(), QStringLiteral("https"));
+        QVERIFY2(!url.host().isEmpty(), qPrintable(address));
+        // The program sends nothing with its pages.
+        QVERIFY2(!url.hasQuery() && !url.hasFragment(), qPrintable(address));
+        QCOMPARE(url.toString(QUrl::FullyEncoded), address);
+        distinct.insert(address);
+    }
+    QCOMPARE(distinct.size(), 7);
+}
+
+void TestWebLinks::openWebPageHandsTheAddressOnUnchanged_data() {
+    QTest::addColumn<QString>("address");
+    QTest::newRow("page") << QStringLiteral("https://maker.example.com/software.html");
+    QTest::newRow("encoded query")
+        << QStringLiteral("https://maker.example.com/refer.html?taf1=ANN%20LEE&taf2=a%26b%3Dc");
+    QTest::newRow("empty") << QString();
+}
+
+void TestWebLinks::openWebPageHandsTheAddressOnUnchanged() {
+    QFETCH(QString, address);
+    test::FakeLinkOpener desktop;
+    WebLinks links(desktop);
+    links.OpenWebPage(address);
+    QCOMPARE(desktop.opened, QStringList{address});
+}
+
+void TestWebLinks::failingDesktopStaysSilent_data() {
+    eachOpenerOpensItsPageOnce_data();
+}
+
+void TestWebLinks::failingDesktopStaysSilent() {
+    QFETCH(Opener, opener);
+    ThrowingLinkOpener desktop;
+    WebLinks links(desktop);
+    try {
+        (links.*opener)();
+        (links.*opener)();
+    } catch (...) {
+        QFAIL("a failure of the desktop escaped the opener");
+    }
+    // Each call stands alone: the second still reaches the desktop.
+    QCOMPARE(desktop.calls, 2);
+}
+
+void TestWebLinks::referralPageIsTheMakersOwn() {
+    const QString referral = WebLinks::referralPage();
+    QVERIFY(referral.startsWith(kMaker + QLatin1Char('/')));
+    QVERIFY(QUrl(referral, QUrl::StrictMode).isValid());
+    QVERIFY(!QUrl(referral).hasQuery());
+    QVERIFY(WebLinks::productSite().startsWith(kProduct + QLatin1Char('/')));
+}
+
+QTEST_APPLESS_MAIN(TestWebLinks)
+#include "tst_weblinks.moc"
