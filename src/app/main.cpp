@@ -1,6 +1,34 @@
+#include "platform/Clock.h"
+#include "platform/DesktopLinkOpener.h"
+#include "platform/LockFileInstanceGuard.h"
+#include "platform/QtMessageService.h"
+#include "platform/QtSettingsStore.h"
+#include "shell/AppIcon.h"
+#include "shell/ExitApplication.h"
+#include "shell/StartUp.h"
+#include "shell/WebLinks.h"
+
 #include <QApplication>
+
+using namespace tenvari;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setWindowIcon(appIcon());
+
+    const QString applicationKey =
+        StartUp::applicationKeyOf(QCoreApplication::applicationFilePath());
+    LockFileInstanceGuard instances(applicationKey); // held until main returns
+    QtMessageService messages;
+    QtSettingsStore settings;
+    SystemClock clock;
+    DesktopLinkOpener opener;
+    WebLinks links(opener);
+    ExitApplication exitApplication;
+
+    StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
+    startUp.run();
+    if (exitApplication.hasEnded())
+        return exitApplication.status();
+    return QApplication::exec();
 }

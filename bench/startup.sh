@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# Start-up benchmark: launches Tenvari and a minimal Qt Widgets program many
+# times each under Xvfb and reports, for each, the median time from launch
+# until its window is mapped and the median peak memory (VmHWM), and the
+# ratios of Tenvari to the baseline.
+#
+#   bench/startup.sh [runs]          (default 30 runs of each)
+#
+# STORE=fresh (default): every run is a first run; Tenvari writes today's
+# date to its new settings file (QSettings syncs it to disk).
+# STORE=recent: the settings file already holds today's date, as on most
+# starts; Tenvari only reads it.
+#
+# Programs (Release builds; see bench/README.md):
+#   TENVARI_BIN   default build/bench/src/app/tenvari
+#   BASELINE_BIN  default build/bench/bench/startup/minimal_window
+#
+# Each run gets a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR: it shows
+# no update reminder and finds no other copy. The runtime folder is made on
+# tmpfs (/dev/shm) where there is one, as a login session's is. Runs alternate
+# between the two programs, so a busy machine slows both alike. The window
+# is looked for every few milliseconds with xdotool (its --sync polls only
+# twice a second); each look costs about as much for both programs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+runs=${1:-30}
+tenvari=${TENVARI_BIN:-build/bench/src/app/tenvari}
+baseline=${BASELINE_BIN:-build/bench/bench/startup/minimal_window}
+store=${STORE:-fresh}
+poll_interval=0.002
+timeout_ms=20000
+
+for tool in Xvfb xdotool; do
+    command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
+done
+for program in "$tenvari" "$baseline"; do
+    [ -x "$program" ] || { echo "not built: $program (see bench/README.md)" >&2; exit 2; }
+done
+
+work=$(mktemp -d)
+runtime_base=$work
+[ -d /dev/shm ] && [ -w /dev/shm ] && runtime_base=$(mktemp -d /dev/shm/tenvari-bench.XXXXXX)
+xvfb_pid=""
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+    if [ "$runtime_base" != "$work" ]; then rm -rf "$runtime_base"; fi
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display itself and writes its number. -noreset: by
+# default the server resets whenever its last client leaves, and a program
+# started during the reset cannot connect.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 200); do
+    [ -s "$work/display" ] && break
+    sleep 0.05
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
+
+now_ns() { date +%s%N; }
+
+# One run: prints "<milliseconds to mapped> <VmHWM in kB>".
+measure() {
+    local program=$1 title=$2 run_dir runtime
+    run_dir=$(mktemp -d "$work/run.XXXXXX")
+    runtime=$(mktemp -d "$runtime_base/runtime.XXXXXX")
+    mkdir -p "$run_dir/config"
+    chmod 700 "$runtime"
+    if [ "$store" = recent ]; then
+        printf '[Settings]\nDuration=%s\n' "$(date +%F)" >"$run_dir/config/$(basename "$program").conf"
+    fi
+
+    local start end
+    start=$(now_ns)
+    HOME="$run_dir" XDG_CONFIG_HOME="$run_dir/config" XDG_RUNTIME_DIR="$runtime" \
+        "$program" >/dev/null 2>&1 &
+    program_pid=$!
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+        if ! kill -0 "$program_pid" 2>/dev/null; then
+            echo "$program ended before showing its window" >&2
+            exit 1
+        fi
+        if (($(now_ns) - start > timeout_ms * 1000000)); then
+            echo "$program showed no window within ${timeout_ms} ms" >&2
+            exit 1
+        fi
+        sleep "$poll_interval"
+    done
+    end=$(now_ns)
+
+    # Let the first paint finish before reading the peak.
+    sleep 0.3
+    local hwm
+    hwm=$(awk '/^VmHWM:/ {print $2}' "/proc/$program_pid/status")
+    kill "$program_pid"
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+    rm -rf "$run_dir" "$runtime"
+    echo "$(((end - start) / 1000)) $hwm"
+}
+
+median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+
+: >"$work/tenvari"
+: >"$work/baseline"
+# One unmeasured run each warms the disk cache.
+measure "$tenvari" 'Tenvari v1.05' >/dev/null
+measure "$baseline" 'Minimal Qt window' >/dev/null
+for ((i = 1; i <= runs; i++)); do
+    measure "$tenvari" 'Tenvari v1.05' >>"$work/tenvari"
+    measure "$baseline" 'Minimal Qt window' >>"$work/baseline"
+done
+
+t_time=$(cut -d' ' -f1 "$work/tenvari" | median)
+t_mem=$(cut -d' ' -f2 "$work/tenvari" | median)
+b_time=$(cut -d' ' -f1 "$work/baseline" | median)
+b_mem=$(cut -d' ' -f2 "$work/baseline" | median)
+
+awk -v runs="$runs" -v store="$store" -v tt="$t_time" -v tm="$t_mem" -v bt="$b_time" -v bm="$b_mem" 'BEGIN {
+    printf "runs of each:             %d (store: %s)\n", runs, store
+    printf "                          %12s %12s %8s %6s\n", "Tenvari", "baseline", "ratio", "goal"
+    printf "start-up to mapped (ms)   %12.1f %12.1f %8.2f %6s\n", tt / 1000, bt / 1000, tt / bt, "1.25"
+    printf "peak memory VmHWM (MiB)   %12.1f %12.1f %8.2f %6s\n", tm / 1024, bm / 1024, tm / bm, "1.15"
+}'

@@ -1,0 +1,19 @@
+#include "platform/WindowStacking.h"
+
+#include <QWidget>
+
+namespace tenvari {
+
+void showOnTopWithoutActivating(QWidget& window) {
+    window.setAttribute(Qt::WA_ShowWithoutActivating, true);
+    if (!window.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        // Changing the flags recreates the window and forgets that it was
+        // placed; put it back where it stood.
+        const QRect placed = window.geometry();
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        window.setGeometry(placed);
+    }
+    window.show();
+}
+
+} // namespace tenvari

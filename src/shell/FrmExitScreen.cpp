@@ -1,0 +1,155 @@
+#include "shell/FrmExitScreen.h"
+
+#include "platform/AppInfo.h"
+#include "platform/ClickableLabel.h"
+#include "platform/Clock.h"
+#include "platform/Look.h"
+#include "platform/Twips.h"
+#include "platform/WindowStacking.h"
+#include "shell/AppIcon.h"
+#include "shell/ExitApplication.h"
+#include "shell/ReferralForm.h"
+#include "shell/WebLinks.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <random>
+
+namespace tenvari {
+
+namespace {
+
+QLabel* addLabel(QWidget* parent, const char* objectName, const QString& text, const QRect& area,
+                 const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setFont(font);
+    label->setGeometry(area);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+} // namespace
+
+QStringList FrmExitScreen::PromotionalTexts() {
+    return {
+        QStringLiteral("Thank you for using Tenvari! Our web community is a friendly place to "
+                       "share charts, ask questions and learn Vedic astrology with others."),
+        QStringLiteral("Tenvari is one of many free astrology tools we make. Birth charts, "
+                       "match making, panchang and more are waiting on our site."),
+        QStringLiteral("Have a question about your ayanamsa or your chart? Thousands of members "
+                       "of our web community are happy to help, free of charge."),
+        QStringLiteral("Enjoyed Tenvari? Tell a friend about it with the form on the right, "
+                       "and visit us for new versions and new free software."),
+    };
+}
+
+int FrmExitScreen::PromotionalTextNumber(std::uint32_t seed) {
+    std::mt19937 generator(seed);
+    // 24 random bits make r exactly: 0 <= r < 1, so n never reaches 4.
+    const double r = static_cast<double>(generator() >> 8) / 16777216.0;
+    return static_cast<int>(4 * r);
+}
+
+FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Clock& clock,
+                             ExitApplication& exitApplication, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      links_(links), exitApplication_(exitApplication) {
+    setObjectName(QStringLiteral("frmExitScreen"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setWindowIcon(appIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    look::paint(*this, Qt::white, Qt::black);
+    setFixedSize(twipsSize(11115, 4725));
+
+    Picture1_ = new QLabel(this);
+    Picture1_->setObjectName(QStringLiteral("Picture1"));
+    Picture1_->setGeometry(twipsRect(120, 120, 480, 480));
+    Picture1_->setPixmap(appIconPixmap(twips(480)));
+
+    Label1_ = addLabel(this, "Label1", QString::fromLatin1(kWindowCaption),
+                       twipsRect(720, 150, 4680, 420), look::verdana(14, true));
+    look::paintText(*Label1_, look::kNavy);
+
+    Label2_ = addLabel(this, "Label2", {}, twipsRect(120, 720, 5280, 1140), look::verdana(9));
+
+    Check1_ = new QCheckBox(QStringLiteral("Yes! Take me to the web community now"), this);
+    Check1_->setObjectName(QStringLiteral("Check1"));
+    Check1_->setFont(look::verdana(8, true));
+    Check1_->setGeometry(twipsRect(120, 1980, 5280, 315));
+    connect(Check1_, &QCheckBox::clicked, this, &FrmExitScreen::Check1_Click);
+
+    auto* fraSoftware = new QGroupBox(QStringLiteral("Our Software Collection"), this);
+    fraSoftware->setObjectName(QStringLiteral("fraSoftware"));
+    fraSoftware->setFont(look::verdana(8, true));
+    fraSoftware->setGeometry(twipsRect(120, 2400, 5280, 1575));
+
+    lblGoToHome_ = new ClickableLabel(QStringLiteral("See all our free software"), fraSoftware);
+    lblGoToHome_->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome_->setFont(look::verdana(8, true));
+    lblGoToHome_->setGeometry(twipsRect(120, 330, 5040, 285));
+    lblGoToHome_->makeLink();
+    look::paintText(*lblGoToHome_, Qt::blue);
+    connect(lblGoToHome_, &ClickableLabel::clicked, this, &FrmExitScreen::lblGoToHome_Click);
+
+    Label3_ = addLabel(fraSoftware, "Label3",
+                       QStringLiteral("Astrology, numerology and calendar tools from the "
+                                      "makers of Tenvari: small, free and easy to use."),
+                       twipsRect(120, 690, 5040, 780), look::verdana(8));
+
+    fraReferral_ = new ReferralForm(messages, links, this);
+    fraReferral_->setGeometry(twipsRect(5520, 120, 5475, 3855));
+
+    cmdClose_ = new QPushButton(QStringLiteral("E&xit"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_->setFont(look::verdana(8, true));
+    cmdClose_->setGeometry(twipsRect(9675, 4080, 1320, 495));
+    connect(cmdClose_, &QPushButton::clicked, this, &FrmExitScreen::cmdClose_Click);
+
+    // When the user activates the window, the focus lands on "E&xit" rather
+    // than on a box that would lose its prompt.
+    setTabOrder(cmdClose_, Check1_);
+    cmdClose_->setFocus(Qt::OtherFocusReason);
+
+    if (const QScreen* where = screen())
+        move(where->availableGeometry().center() - rect().center());
+
+    Form_Load(clock.seed());
+}
+
+void FrmExitScreen::Form_Load(std::uint32_t seed) {
+    Label2_->setText(PromotionalTexts().at(PromotionalTextNumber(seed)));
+}
+
+void FrmExitScreen::showOnTop() {
+    showOnTopWithoutActivating(*this);
+}
+
+void FrmExitScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    exitApplication_();
+}
+
+void FrmExitScreen::cmdClose_Click() {
+    exitApplication_();
+}
+
+void FrmExitScreen::Check1_Click(bool checked) {
+    if (!checked)
+        return;
+    Check1_->setChecked(false);
+    links_.OpenHomePage();
+}
+
+void FrmExitScreen::lblGoToHome_Click() {
+    links_.OpenProductsPage();
+}
+
+} // namespace tenvari

@@ -1,0 +1,85 @@
+#include "shell/StartUp.h"
+
+#include "platform/InstanceGuard.h"
+#include "platform/MessageService.h"
+#include "reading/FrmMain.h"
+#include "shell/ExitApplication.h"
+#include "shell/FrmExitScreen.h"
+#include "shell/MainWindowActions.h"
+#include "shell/UpdateReminder.h"
+
+#include <QFileInfo>
+
+namespace tenvari {
+
+StartUp::StartUp(StartUpServices services, MainFormFactory createMainForm)
+    : services_(std::move(services)), createMainForm_(std::move(createMainForm)) {
+    if (!createMainForm_)
+        createMainForm_ = [this] { return createDefaultMainForm(); };
+}
+
+StartUp::~StartUp() {
+    delete mainForm_.data();
+    delete exitScreen_.data();
+}
+
+QString StartUp::applicationKeyOf(const QString& executablePath) {
+    return QFileInfo(executablePath).completeBaseName();
+}
+
+FrmMain* StartUp::createDefaultMainForm() {
+    auto* form = new FrmMain(services_.messages);
+    connectMainWindowActions(*form, services_.links);
+    return form;
+}
+
+bool StartUp::run() {
+    bool anotherRunning = false;
+    try {
+        anotherRunning = services_.instances.anotherInstanceRunning();
+    } catch (...) {
+    }
+    if (anotherRunning) {
+        try {
+            services_.messages.show(QStringLiteral("Application is already running"),
+                                    MessageIcon::Information, MessageButtons::Ok);
+        } catch (...) {
+        }
+        services_.exitApplication();
+        return false;
+    }
+
+    try {
+        ShowUpdateReminder(services_.settings, services_.clock, services_.messages, services_.links,
+                           services_.applicationKey);
+    } catch (...) {
+    }
+
+    try {
+        mainForm_ = createMainForm_();
+        if (mainForm_) {
+            connect(mainForm_, &FrmMain::closed, this, &StartUp::frmMain_Closed);
+            mainForm_->show();
+        }
+    } catch (...) {
+    }
+    return true;
+}
+
+void StartUp::frmMain_Closed() {
+    FrmMain* closing = mainForm_;
+    try {
+        if (!services_.exitApplication.inProgress()) {
+            if (!exitScreen_)
+                exitScreen_ = new FrmExitScreen(services_.messages, services_.links,
+                                                services_.clock, services_.exitApplication);
+            exitScreen_->showOnTop();
+        }
+    } catch (...) {
+    }
+    // The main form is still in its close handling; it goes once that ends.
+    if (closing)
+        closing->deleteLater();
+}
+
+} // namespace tenvari

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "reading/FrmMain.h"
+#include "shell/FrmExitScreen.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+namespace tenvari {
+
+class Clock;
+class ExitApplication;
+class InstanceGuard;
+class MessageService;
+class SettingsStore;
+class WebLinks;
+
+// What the program's life runs on; the entry hands in the real ones, tests
+// their fakes.
+struct StartUpServices {
+    InstanceGuard& instances;
+    MessageService& messages;
+    SettingsStore& settings;
+    Clock& clock;
+    WebLinks& links;
+    ExitApplication& exitApplication;
+    // The executable's file name without extension: the settings' key.
+    QString applicationKey;
+};
+
+// The program's life from launch to the exit screen.
+//
+// run(), in this order, each step on its own (a failure in one is ignored
+// and the next runs):
+//   1. asks once whether another copy runs; if so, says "Application is
+//      already running" (information icon, OK), runs ExitApplication and
+//      stops: no reminder, no main form;
+//   2. ShowUpdateReminder;
+//   3. creates frmMain with its menus and links connected and shows it.
+// When frmMain closes (close button or File > "E&xit"), the exit screen
+// is created and shown on top without taking the focus, and the main form
+// is discarded. Not while shutting down: ExitApplication closing frmMain
+// opens nothing.
+class StartUp : public QObject {
+    Q_OBJECT
+public:
+    // Creates the main form, not yet shown. Tests hand in their own.
+    using MainFormFactory = std::function<FrmMain*()>;
+
+    explicit StartUp(StartUpServices services, MainFormFactory createMainForm = {});
+    ~StartUp() override;
+
+    // False when this copy was refused (ExitApplication has run).
+    bool run();
+
+    FrmMain* mainForm() const { return mainForm_; }
+    FrmExitScreen* exitScreen() const { return exitScreen_; }
+
+    // The executable's file name without extension.
+    static QString applicationKeyOf(const QString& executablePath);
+
+private:
+    FrmMain* createDefaultMainForm();
+    void frmMain_Closed();
+
+    StartUpServices services_;
+    MainFormFactory createMainForm_;
+    QPointer<FrmMain> mainForm_;
+    QPointer<FrmExitScreen> exitScreen_;
+};
+
+} // namespace tenvari

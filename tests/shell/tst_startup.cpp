@@ -1,0 +1,254 @@
+// Start-up with fakes: the single-instance answer first, then the update
+// reminder, then the main form, each step on its own.
+
+#include "reading/FrmMain.h"
+#include "shell/ExitApplication.h"
+#include "shell/StartUp.h"
+#include "shell/UpdateReminder.h"
+#include "shell/WebLinks.h"
+#include "support/FakeClock.h"
+#include "support/FakeInstanceGuard.h"
+#include "support/FakeLinkOpener.h"
+#include "support/FakeMessageService.h"
+#include "support/FakeSettingsStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <stdexcept>
+
+using namespace tenvari;
+using namespace tenvari::test;
+
+Q_DECLARE_METATYPE(tenvari::MessageAnswer)
+
+namespace {
+
+const QString kKey = QStringLiteral("tenvari");
+const QString kAlreadyRunning = QStringLiteral("message: Application is already running");
+const QString kReminder =
+    QStringLiteral("message: There maybe an update to this software available\r"
+                   "Do you want to check for an update?");
+
+QList<QWidget*> visibleWindows() {
+    QList<QWidget*> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible())
+            windows << window;
+    return windows;
+}
+
+// The fakes and the sequence of what start-up did, as "message: <text>",
+// "main form" and "exit <status>".
+struct Life {
+    Life() {
+        messages.onShow = [this](const FakeMessageService::Shown& shown) {
+            events << QStringLiteral("message: ") + shown.text;
+        };
+    }
+
+    StartUp::MainFormFactory recordingFactory() {
+        return [this] {
+            events << QStringLiteral("main form");
+            return new FrmMain(messages);
+        };
+    }
+
+    StartUpServices services(InstanceGuard& guard, SettingsStore& store) {
+        return {guard, messages, store, clock, links, exitApplication, kKey};
+    }
+
+    QStringList events;
+    FakeInstanceGuard instances;
+    FakeMessageService messages;
+    FakeSettingsStore settings;
+    FakeClock clock;
+    FakeLinkOpener opener;
+    WebLinks links{opener};
+    ExitApplication exitApplication{
+        [this](int status) { events << QStringLiteral("exit %1").arg(status); }};
+};
+
+} // namespace
+
+class tst_StartUp : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void sequence_data();
+    void sequence();
+    void failingStepsAreSkipped_data();
+    void failingStepsAreSkipped();
+    void realMainForm();
+    void applicationKey_data();
+    void applicationKey();
+};
+
+void tst_StartUp::cleanup() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(visibleWindows().size(), 0);
+}
+
+void tst_StartUp::sequence_data() {
+    QTest::addColumn<bool>("anotherRunning");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<MessageAnswer>("answer");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<int>("downloads");
+
+    const QString today = QStringLiteral("2026-12-08");
+    const QString due = QStringLiteral("2026-11-01");
+    const auto no = MessageAnswer::No;
+    const auto yes = MessageAnswer::Yes;
+    const QStringList refused{kAlreadyRunning, QStringLiteral("exit 0")};
+    const QStringList mainOnly{QStringLiteral("main form")};
+    const QStringList remindedFirst{kReminder, QStringLiteral("main form")};
+
+    // clang-format off
+    QTest::newRow("second copy")          << true << "" << true << no << refused << "" << 0;
+    QTest::newRow("second copy, reminder due") << true << due << true << yes << refused << due << 0;
+    QTest::newRow("first run")            << false << "" << true << no << mainOnly << today << 0;
+    QTest::newRow("reminded lately")      << false << "2026-12-01" << true << no << mainOnly << "2026-12-01" << 0;
+    QTest::newRow("reminder due, No")     << false << due << true << no << remindedFirst << today << 0;
+    QTest::newRow("reminder due, Yes")    << false << due << true << yes << remindedFirst << today << 1;
+    QTest::newRow("store not writable")   << false << "" << false << no << mainOnly << "" << 0;
+    QTest::newRow("store not writable, reminder due, Yes") << false << due << false << yes << remindedFirst << due << 1;
+    // clang-format on
+}
+
+void tst_StartUp::sequence() {
+    QFETCH(bool, anotherRunning);
+    QFETCH(QString, stored);
+    QFETCH(bool, writable);
+    QFETCH(MessageAnswer, answer);
+    QFETCH(QStringList, events);
+    QFETCH(QString, storedAfter);
+    QFETCH(int, downloads);
+
+    Life life;
+    life.instances.running = anotherRunning;
+    if (!stored.isEmpty())
+        life.settings.values.insert(FakeSettingsStore::key(kKey, "Settings", "Duration"), stored);
+    life.settings.writable = writable;
+    life.messages.scriptAnswer(answer);
+
+    StartUp startUp(life.services(life.instances, life.settings), life.recordingFactory());
+    QCOMPARE(startUp.run(), !anotherRunning);
+
+    QCOMPARE(life.events, events);
+    QCOMPARE(life.instances.asked, 1);
+    QCOMPARE(life.settings.values.value(FakeSettingsStore::key(kKey, "Settings", "Duration")),
+             storedAfter);
+    QCOMPARE(life.opener.opened.size(), downloads);
+    for (const FakeMessageService::Shown& shown : life.messages.shown())
+        QCOMPARE(shown.icon, MessageIcon::Information);
+    if (anotherRunning) {
+        QCOMPARE(life.messages.shown().first().buttons, MessageButtons::Ok);
+        QCOMPARE(life.settings.writes, 0);
+        QVERIFY(life.exitApplication.hasEnded());
+        QVERIFY(!startUp.mainForm());
+        QCOMPARE(visibleWindows().size(), 0);
+    } else {
+        QVERIFY(!life.exitApplication.hasEnded());
+        // Shown modeless, without an owner, as the only window.
+        QVERIFY(startUp.mainForm());
+        QCOMPARE(visibleWindows(), QList<QWidget*>{startUp.mainForm()});
+        QVERIFY(!startUp.mainForm()->parentWidget());
+        QVERIFY(!startUp.mainForm()->isModal());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+}
+
+void tst_StartUp::failingStepsAreSkipped_data() {
+    QTest::addColumn<bool>("guardThrows");
+    QTest::addColumn<bool>("storeThrows");
+    QTest::addColumn<bool>("messagesThrow");
+    QTest::newRow("instance question fails") << true << false << false;
+    QTest::newRow("settings cannot be read") << false << true << false;
+    QTest::newRow("message box fails") << false << false << true;
+    QTest::newRow("all of them") << true << true << true;
+}
+
+void tst_StartUp::failingStepsAreSkipped() {
+    QFETCH(bool, guardThrows);
+    QFETCH(bool, storeThrows);
+    QFETCH(bool, messagesThrow);
+
+    class Guard final : public InstanceGuard {
+    public:
+        bool anotherInstanceRunning() override {
+            if (throws)
+                throw std::runtime_error("no answer");
+            return false;
+        }
+        bool throws = false;
+    } guard;
+    guard.throws = guardThrows;
+    class Store final : public SettingsStore {
+    public:
+        QString read(const QString&, const QString&, const QString&) override {
+            if (throws)
+                throw std::runtime_error("unreadable");
+            return QStringLiteral("2026-01-01"); // a reminder is due
+        }
+        bool write(const QString&, const QString&, const QString&, const QString&) override {
+            return true;
+        }
+        bool throws = false;
+    } store;
+    store.throws = storeThrows;
+
+    Life life;
+    life.messages.onShow = [&](const FakeMessageService::Shown& shown) {
+        life.events << QStringLiteral("message: ") + shown.text;
+        if (messagesThrow)
+            throw std::runtime_error("no message box");
+    };
+    StartUp startUp(life.services(guard, store), life.recordingFactory());
+    QVERIFY(startUp.run());
+
+    QVERIFY(life.events.endsWith(QStringLiteral("main form")));
+    QCOMPARE(life.events.contains(kReminder), !storeThrows);
+    QVERIFY(startUp.mainForm() && startUp.mainForm()->isVisible());
+    QVERIFY(!life.exitApplication.hasEnded());
+}
+
+void tst_StartUp::realMainForm() {
+    Life life;
+    StartUp startUp(life.services(life.instances, life.settings));
+    QVERIFY(startUp.run());
+
+    const QList<QWidget*> windows = visibleWindows();
+    QCOMPARE(windows.size(), 1);
+    QCOMPARE(windows.first()->objectName(), QStringLiteral("frmMain"));
+    QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Tenvari v1.05"));
+
+    // Its menus reach the shell's links: Help > check for updates.
+    auto* mnuUpdate = windows.first()->findChild<QAction*>(QStringLiteral("mnuUpdate"));
+    QVERIFY(mnuUpdate);
+    mnuUpdate->trigger();
+    QCOMPARE(life.opener.opened, QStringList{WebLinks::address(WebPage::Download)});
+}
+
+void tst_StartUp::applicationKey_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Linux") << "/usr/bin/tenvari"
+                           << "tenvari";
+    QTest::newRow("Windows") << "C:/Program Files/Tenvari/Tenvari.exe"
+                             << "Tenvari";
+    QTest::newRow("dots in the name") << "/opt/tenvari-1.05.bin"
+                                      << "tenvari-1.05";
+}
+
+void tst_StartUp::applicationKey() {
+    QFETCH(QString, path);
+    QFETCH(QString, key);
+    QCOMPARE(StartUp::applicationKeyOf(path), key);
+}
+
+QTEST_MAIN(tst_StartUp)
+#include "tst_startup.moc"
