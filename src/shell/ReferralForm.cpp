@@ -4,6 +4,7 @@
 #include "platform/Look.h"
 #include "platform/MessageService.h"
 #include "platform/Twips.h"
+#include "reading/TextNumbers.h"
 #include "shell/WebLinks.h"
 
 #include <QEvent>
@@ -28,16 +29,6 @@ QString encoded(const QString& value) {
 }
 
 } // namespace
-
-QString StripBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString ReferralAddress(const ReferralRecord& record, const QString& referralPage,
                         const QString& productSite) {
@@ -88,7 +79,7 @@ bool ReferralForm::eventFilter(QObject* watched, QEvent* event) {
     if (prompt.isEmpty() || static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason)
         return QGroupBox::eventFilter(watched, event);
 
-    const QString text = StripBlanks(box->text());
+    const QString text = trimmedText(box->text());
     if (type == QEvent::FocusIn && text == prompt)
         box->clear();
     else if (type == QEvent::FocusOut && text.isEmpty())
@@ -110,10 +101,10 @@ void ReferralForm::refuse(const char* message) {
 
 void ReferralForm::cmdSubmit_Click() {
     try {
-        const ReferralRecord record{StripBlanks(txtName_->text()), StripBlanks(txtEmail_->text()),
-                                    StripBlanks(txtMessage_->text()),
-                                    StripBlanks(txtFriendName_->text()),
-                                    StripBlanks(txtFriendEmail_->text())};
+        const ReferralRecord record{trimmedText(txtName_->text()), trimmedText(txtEmail_->text()),
+                                    trimmedText(txtMessage_->text()),
+                                    trimmedText(txtFriendName_->text()),
+                                    trimmedText(txtFriendEmail_->text())};
         const auto proper = [](const QString& address) {
             return address.contains(u'@') && address.contains(u'.');
         };

@@ -21,10 +21,6 @@ struct ReferralRecord {
     QString friendEmail;
 };
 
-// The text without leading and trailing U+0020 blanks; tabs and other
-// white space stay.
-QString StripBlanks(const QString& text);
-
 // The referral page's address with the entries as query values, keys and
 // order fixed:
 //   <page>?taf1=<name>&taf2=<email>&taf3=<message>&taf4=<friend's name>

@@ -13,6 +13,7 @@
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSettingsStore.h"
+#include "support/Windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,14 +30,6 @@ using namespace tenvari;
 using namespace tenvari::test;
 
 namespace {
-
-QList<QWidget*> visibleWindows() {
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            windows << window;
-    return windows;
-}
 
 void deleteDiscarded() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -20,19 +20,11 @@
 using namespace tenvari;
 using test::ModalRun;
 using test::runModal;
+using test::ThrowingLinkOpener;
 
 Q_DECLARE_METATYPE(tenvari::WebPage)
 
 namespace {
-
-class ThrowingLinkOpener final : public LinkOpener {
-public:
-    void open(const QString&) override {
-        ++calls;
-        throw std::runtime_error("no handler for web addresses");
-    }
-    int calls = 0;
-};
 
 // The birth details a user enters, as typed and picked.
 struct Entry {

@@ -3,6 +3,7 @@
 // in their order, and the referral address with every entry arriving
 // exactly as typed.
 
+#include "reading/TextNumbers.h"
 #include "shell/ExitApplication.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/ReferralForm.h"
@@ -322,11 +323,11 @@ void tst_Referral::submit() {
         const auto sent = [&query](const char* key) {
             return query.queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
         };
-        QCOMPARE(sent("taf1"), StripBlanks(box("txtName")->text()));
-        QCOMPARE(sent("taf2"), StripBlanks(box("txtEmail")->text()));
-        QCOMPARE(sent("taf3"), StripBlanks(box("txtMessage")->text()));
-        QCOMPARE(sent("taf4"), StripBlanks(box("txtFriendName")->text()));
-        QCOMPARE(sent("taf5"), StripBlanks(box("txtFriendEmail")->text()));
+        QCOMPARE(sent("taf1"), trimmedText(box("txtName")->text()));
+        QCOMPARE(sent("taf2"), trimmedText(box("txtEmail")->text()));
+        QCOMPARE(sent("taf3"), trimmedText(box("txtMessage")->text()));
+        QCOMPARE(sent("taf4"), trimmedText(box("txtFriendName")->text()));
+        QCOMPARE(sent("taf5"), trimmedText(box("txtFriendEmail")->text()));
     } else {
         QCOMPARE(messages_.texts(), QStringList{message});
         QCOMPARE(messages_.shown().first().icon, MessageIcon::Stop);

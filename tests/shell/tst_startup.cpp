@@ -11,6 +11,7 @@
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSettingsStore.h"
+#include "support/Windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,14 +30,6 @@ const QString kAlreadyRunning = QStringLiteral("message: Application is already 
 const QString kReminder =
     QStringLiteral("message: There maybe an update to this software available\r"
                    "Do you want to check for an update?");
-
-QList<QWidget*> visibleWindows() {
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible())
-            windows << window;
-    return windows;
-}
 
 // The fakes and the sequence of what start-up did, as "message: <text>",
 // "main form" and "exit <status>".

@@ -8,22 +8,13 @@
 #include <stdexcept>
 
 using namespace tenvari;
+using test::ThrowingLinkOpener;
 
 using Opener = void (WebLinks::*)();
 Q_DECLARE_METATYPE(Opener)
 Q_DECLARE_METATYPE(tenvari::WebPage)
 
 namespace {
-
-// An opener whose desktop call fails the hard way.
-class ThrowingLinkOpener final : public LinkOpener {
-public:
-    void open(const QString&) override {
-        ++calls;
-        throw std::runtime_error("no handler for web addresses");
-    }
-    int calls = 0;
-};
 
 const QString kProduct = QString::fromLatin1(generated::kProductSite);
 const QString kMaker = QString::fromLatin1(generated::kMakerSite);

@@ -3,6 +3,7 @@
 #include "platform/LinkOpener.h"
 
 #include <QStringList>
+#include <stdexcept>
 
 namespace tenvari::test {
 
@@ -11,6 +12,16 @@ class FakeLinkOpener final : public LinkOpener {
 public:
     void open(const QString& address) override { opened << address; }
     QStringList opened;
+};
+
+// An opener whose desktop call fails the hard way.
+class ThrowingLinkOpener final : public LinkOpener {
+public:
+    void open(const QString&) override {
+        ++calls;
+        throw std::runtime_error("no handler for web addresses");
+    }
+    int calls = 0;
 };
 
 } // namespace tenvari::test
