@@ -4,7 +4,9 @@
 
 namespace tenvari {
 
-QDate SystemClock::today() const { return QDate::currentDate(); }
+QDate SystemClock::today() const {
+    return QDate::currentDate();
+}
 
 std::uint32_t SystemClock::seed() const {
     return static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());

@@ -16,14 +16,20 @@ constexpr int twips(int value) {
                       : -((-value + kTwipsPerPixel / 2) / kTwipsPerPixel);
 }
 
-constexpr int pixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
+constexpr int pixelsToTwips(int pixels) {
+    return pixels * kTwipsPerPixel;
+}
 
 inline QRect twipsRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};
 }
 
-inline QPoint twipsPoint(int left, int top) { return {twips(left), twips(top)}; }
+inline QPoint twipsPoint(int left, int top) {
+    return {twips(left), twips(top)};
+}
 
-inline QSize twipsSize(int width, int height) { return {twips(width), twips(height)}; }
+inline QSize twipsSize(int width, int height) {
+    return {twips(width), twips(height)};
+}
 
 } // namespace tenvari
