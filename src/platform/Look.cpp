@@ -1,6 +1,7 @@
 #include "platform/Look.h"
 
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 namespace tenvari::look {
@@ -33,13 +34,16 @@ void paintText(QWidget& widget, const QColor& text) {
 }
 
 void paintButton(QWidget& button, const QColor& face) {
-    // A style sheet, because the platform styles shade and tint a button's
-    // palette colour instead of drawing it flat.
-    button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
-                                        " border: 1px solid #808080; padding: 1px 4px; }"
-                                        "QPushButton:focus { border: 1px solid black; }"
-                                        "QPushButton:pressed { background-color: %2; }")
-                             .arg(face.name(), face.darker(115).name()));
+    // Drawn flat: the platform styles shade and tint a raised button's
+    // palette colour instead of showing it as it is.
+    if (auto* pushButton = qobject_cast<QPushButton*>(&button))
+        pushButton->setFlat(true);
+    QPalette palette = button.palette();
+    palette.setColor(QPalette::Button, face);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    button.setPalette(palette);
+    button.setBackgroundRole(QPalette::Button);
+    button.setAutoFillBackground(true);
 }
 
 } // namespace tenvari::look
