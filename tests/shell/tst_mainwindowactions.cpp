@@ -253,6 +253,7 @@ void TestMainWindowActions::menusByKeyboard() {
     test::FakeLinkOpener desktop;
     Harness h(desktop);
     QVERIFY(QTest::qWaitForWindowActive(&h.form));
+    QCOMPARE(QApplication::focusWidget(), h.form.findChild<QLineEdit*>("txtName"));
 
     h.key(menuKey, Qt::AltModifier);
     if (entryKey != Qt::Key_unknown) {
@@ -261,6 +262,8 @@ void TestMainWindowActions::menusByKeyboard() {
     }
     QCOMPARE(onlyPage(desktop.opened), WebLinks::address(page));
     QCOMPARE(QApplication::activePopupWidget(), nullptr);
+    // The mnemonic reached the menu bar, not the name box that had the focus.
+    QCOMPARE(h.form.findChild<QLineEdit*>("txtName")->text(), QString());
 }
 
 void TestMainWindowActions::promotionalLabelsLookLikeLinks_data() {
