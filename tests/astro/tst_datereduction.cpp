@@ -9,6 +9,7 @@
 // near T = 1), which fails when the large day numbers are subtracted after the
 // fractions were added.
 
+#include "Moments.h"
 #include "NumericCheck.h"
 #include "astro/BirthMoment.h"
 #include "astro/DateReduction.h"
@@ -161,18 +162,10 @@ void TestDateReduction::universalHours() {
     QFETCH(bool, daylightSaving);
     QFETCH(double, expected);
 
-    BirthMoment moment;
-    moment.month = 1;
-    moment.day = 1;
-    moment.year = 2000;
-    moment.hour = static_cast<std::int16_t>(hour);
-    moment.minute = static_cast<std::int16_t>(minute);
-    moment.zoneHours = static_cast<std::int16_t>(zoneHours);
-    moment.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    moment.lonDegrees = static_cast<std::int16_t>(lonDegrees);
-    moment.lonMinutes = static_cast<std::int16_t>(lonMinutes);
-    moment.east = east;
-    moment.daylightSaving = daylightSaving;
+    const BirthMoment moment =
+        test::makeMoment(1, 1, 2000, hour, minute, zoneHours, zoneMinutes, lonDegrees, lonMinutes,
+                         east ? test::Side::East : test::Side::West,
+                         daylightSaving ? test::Dst::On : test::Dst::Off);
 
     const double tolerance = 1e-12; // hours
     const QByteArray miss = numericMiss("UT (h)", UniversalHours(moment), expected, tolerance);

@@ -6,6 +6,7 @@
 // significant digits are checked to half a unit in the tenth digit (tenDigitTolerance); the
 // end-to-end corrections, quoted to nine decimals, to 5e-10 degrees.
 
+#include "Moments.h"
 #include "NumericCheck.h"
 #include "astro/AngleFormat.h"
 #include "astro/BirthMoment.h"
@@ -15,30 +16,11 @@
 #include <cstdint>
 
 using namespace tenvari;
+using namespace tenvari::test;
 
 Q_DECLARE_METATYPE(tenvari::BirthMoment)
 
 namespace {
-
-enum class Side { West, East };
-enum class Dst { Off, On };
-
-BirthMoment makeMoment(int day, int month, int year, int hour, int minute, int zoneHours,
-                       int zoneMinutes, int lonDegrees, int lonMinutes, Side side, Dst dst) {
-    BirthMoment moment;
-    moment.month = static_cast<std::int16_t>(month);
-    moment.day = static_cast<std::int16_t>(day);
-    moment.year = static_cast<std::int16_t>(year);
-    moment.hour = static_cast<std::int16_t>(hour);
-    moment.minute = static_cast<std::int16_t>(minute);
-    moment.zoneHours = static_cast<std::int16_t>(zoneHours);
-    moment.zoneMinutes = static_cast<std::int16_t>(zoneMinutes);
-    moment.lonDegrees = static_cast<std::int16_t>(lonDegrees);
-    moment.lonMinutes = static_cast<std::int16_t>(lonMinutes);
-    moment.east = side == Side::East;
-    moment.daylightSaving = dst == Dst::On;
-    return moment;
-}
 
 // A moment given in Universal Time: zone 0, West, no daylight saving.
 BirthMoment universal(int day, int month, int year, int hour, int minute) {
