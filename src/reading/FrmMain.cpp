@@ -35,6 +35,11 @@ namespace tenvari {
 
 namespace {
 
+// The longitude messages: shown by the checks, and again by the reading for
+// a text the checks let through but that does not convert.
+const char kLonDegreesMessage[] = "Please Enter Value Between 0 And 179 in the Degree of Longitude";
+const char kLonMinutesMessage[] = "Please Enter Value Between 0 And 59 in the  Minute of Longitude";
+
 const char* const kMonthNames[12] = {"January",   "February", "March",    "April",
                                      "May",       "June",     "July",     "August",
                                      "September", "October",  "November", "December"};
@@ -531,13 +536,11 @@ bool FrmMain::ValidateBirthData() {
         return false;
     }
     if (degreesRefused(*txtLonD_, 179)) {
-        refuse(QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude"),
-               true, txtLonD_);
+        refuse(QString::fromLatin1(kLonDegreesMessage), true, txtLonD_);
         return false;
     }
     if (minutesRefused(*txtLonM_)) {
-        refuse(QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude"),
-               true, txtLonM_);
+        refuse(QString::fromLatin1(kLonMinutesMessage), true, txtLonM_);
         return false;
     }
     if (degreesRefused(*txtLatD_, 89)) {
@@ -591,14 +594,10 @@ void FrmMain::cmdRashi_Click() {
                 refuse(QStringLiteral("Please Enter a Valid Time Zone"), true, txtZoneMinute_);
                 break;
             case BirthField::LonDegrees: // the validation has already refused these
-                refuse(QStringLiteral(
-                           "Please Enter Value Between 0 And 179 in the Degree of Longitude"),
-                       true, txtLonD_);
+                refuse(QString::fromLatin1(kLonDegreesMessage), true, txtLonD_);
                 break;
             case BirthField::LonMinutes:
-                refuse(QStringLiteral(
-                           "Please Enter Value Between 0 And 59 in the  Minute of Longitude"),
-                       true, txtLonM_);
+                refuse(QString::fromLatin1(kLonMinutesMessage), true, txtLonM_);
                 break;
             }
             return;
