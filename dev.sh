@@ -4,6 +4,7 @@
 #   ./dev.sh run        build (default preset) and start Tenvari
 #   ./dev.sh test       build (default preset) and run every test
 #   ./dev.sh sanitize   build with AddressSanitizer + UBSan and run every test
+#   ./dev.sh release    build optimised (release preset) and run every test
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -40,13 +41,13 @@ test)
     build default
     ctest --preset default
     ;;
-sanitize)
+sanitize | release)
     install_missing
-    build sanitize
-    ctest --preset sanitize
+    build "$1"
+    ctest --preset "$1"
     ;;
 *)
-    echo "usage: $0 run|test|sanitize" >&2
+    echo "usage: $0 run|test|sanitize|release" >&2
     exit 2
     ;;
 esac

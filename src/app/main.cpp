@@ -3,10 +3,10 @@
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
-#include "shell/AppIcon.h"
+#include "widgets/AppIcon.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 
 #include <QApplication>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QMetaType>
+
 #include <QString>
 
 namespace tenvari {
@@ -18,3 +20,5 @@ public:
 };
 
 } // namespace tenvari
+
+Q_DECLARE_METATYPE(tenvari::MessageAnswer)

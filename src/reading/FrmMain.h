@@ -1,7 +1,7 @@
 #pragma once
 
 #include "astro/BirthMoment.h"
-#include "platform/WebPage.h"
+#include "links/WebPage.h"
 #include "reading/BirthData.h"
 
 #include <QMainWindow>

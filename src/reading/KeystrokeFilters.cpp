@@ -1,6 +1,7 @@
 #include "reading/KeystrokeFilters.h"
 
 #include "platform/MessageService.h"
+#include "widgets/KeyCodes.h"
 
 #include <QString>
 
@@ -8,10 +9,8 @@ namespace tenvari {
 
 namespace {
 
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kSpace = 32;
-constexpr int kMinus = 45;
+constexpr int kSpace = ' ';
+constexpr int kMinus = '-';
 
 constexpr bool isCapital(int code) {
     return code >= 'A' && code <= 'Z';
@@ -38,13 +37,13 @@ int refuse(const char* text, MessageIcon icon, MessageService& messages) {
 int txtName_KeyPress(int code, MessageService& messages) {
     if (isSmallLetter(code))
         return code - 32;
-    if (isCapital(code) || code == kBackspace || code == kEnter || code == kSpace)
+    if (isCapital(code) || code == kBackspaceCode || code == kEnterCode || code == kSpace)
         return code;
     return refuse("Please Enter only Letters", MessageIcon::Information, messages);
 }
 
 int NumericKeyPress(int code, bool allowMinus, MessageService& messages) {
-    if (isDigit(code) || code == kBackspace || (allowMinus && code == kMinus))
+    if (isDigit(code) || code == kBackspaceCode || (allowMinus && code == kMinus))
         return code;
     return refuse("Only Numbers Are Accepted", MessageIcon::Stop, messages);
 }

@@ -9,8 +9,6 @@ namespace tenvari {
 
 namespace {
 
-constexpr char16_t kBlank = u' ';
-
 bool isDigit(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
@@ -61,16 +59,6 @@ Scan scanNumber(const QString& text) {
 }
 
 } // namespace
-
-QString trimmedText(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == kBlank)
-        ++first;
-    while (last > first && text[last - 1] == kBlank)
-        --last;
-    return text.mid(first, last - first);
-}
 
 std::optional<double> numericValue(const QString& text) {
     const QString trimmed = trimmedText(text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/TypedText.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -14,19 +16,6 @@ namespace tenvari {
 // else belongs to it: no exponent ("1e3"), no hexadecimal, no thousands
 // separator, no blank inside, and the point is always "." whatever the
 // user's locale. Blanks (U+0020) around the number are dropped first.
-
-/*
- *  trimmedText
- *
- *  Given:
- *     text    QString  any text
- *
- *  Returned (function value):
- *             QString  text without its leading and trailing blanks; only
- *                      U+0020 counts as a blank (tabs and other white space
- *                      stay); a text of blanks only gives the empty text
- */
-QString trimmedText(const QString& text);
 
 /*
  *  numericValue

@@ -1,11 +1,11 @@
 #include "shell/FrmAbout.h"
 
 #include "platform/AppInfo.h"
-#include "platform/ClickableLabel.h"
-#include "platform/Look.h"
-#include "platform/Twips.h"
-#include "shell/AppIcon.h"
-#include "shell/WebLinks.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
+#include "widgets/AppIcon.h"
+#include "links/WebLinks.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,15 +1,15 @@
 #include "shell/FrmExitScreen.h"
 
 #include "platform/AppInfo.h"
-#include "platform/ClickableLabel.h"
+#include "widgets/ClickableLabel.h"
 #include "platform/Clock.h"
-#include "platform/Look.h"
-#include "platform/Twips.h"
-#include "platform/WindowStacking.h"
-#include "shell/AppIcon.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
+#include "widgets/WindowStacking.h"
+#include "widgets/AppIcon.h"
 #include "shell/ExitApplication.h"
 #include "shell/ReferralForm.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 
 #include "reading/FrmMain.h"
 #include "shell/FrmAbout.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 
 namespace tenvari {
 

@@ -1,11 +1,11 @@
 #include "shell/ReferralForm.h"
 
-#include "platform/KeyCodes.h"
-#include "platform/Look.h"
+#include "widgets/KeyCodes.h"
+#include "widgets/Look.h"
 #include "platform/MessageService.h"
-#include "platform/Twips.h"
-#include "reading/TextNumbers.h"
-#include "shell/WebLinks.h"
+#include "widgets/Twips.h"
+#include "widgets/TypedText.h"
+#include "links/WebLinks.h"
 
 #include <QEvent>
 #include <QFocusEvent>

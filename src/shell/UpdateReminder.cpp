@@ -3,7 +3,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageService.h"
 #include "platform/SettingsStore.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 
 #include <QLocale>
 

@@ -1,8 +1,8 @@
 #include "timezones/FrmTimeZone.h"
 
 #include "platform/AppInfo.h"
-#include "platform/Look.h"
-#include "platform/Twips.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
 #include "timezones/TimeZoneTable.h"
 
 #include <QLineEdit>

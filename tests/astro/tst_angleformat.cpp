@@ -13,7 +13,7 @@
 
 using namespace tenvari;
 
-class TestAngleFormat : public QObject {
+class tst_AngleFormat : public QObject {
     Q_OBJECT
 
 private slots:
@@ -25,7 +25,7 @@ private slots:
     void nonFiniteAngles();
 };
 
-void TestAngleFormat::formatDegrees_data() {
+void tst_AngleFormat::formatDegrees_data() {
     QTest::addColumn<double>("angle");
     QTest::addColumn<QByteArray>("formatted");
     QTest::addColumn<QByteArray>("display");
@@ -74,7 +74,7 @@ void TestAngleFormat::formatDegrees_data() {
                                    << QByteArray("100000000000000000000° 0' 0\"");
 }
 
-void TestAngleFormat::formatDegrees() {
+void tst_AngleFormat::formatDegrees() {
     QFETCH(double, angle);
     QFETCH(QByteArray, formatted);
     QFETCH(QByteArray, display);
@@ -83,13 +83,13 @@ void TestAngleFormat::formatDegrees() {
     QCOMPARE(QByteArray::fromStdString(AyanamsaDisplayText(angle)), display);
 }
 
-void TestAngleFormat::degreeSignIsUtf8() {
+void tst_AngleFormat::degreeSignIsUtf8() {
     // Spelled out in bytes, independent of how this source file is encoded.
     QCOMPARE(QByteArray::fromStdString(FormatDegrees(-23.85399089280802)),
              QByteArray("-23\xC2\xB0 51' 14\""));
 }
 
-void TestAngleFormat::largestFiniteAngle() {
+void tst_AngleFormat::largestFiniteAngle() {
     // 309 digits of degrees must fit, with nothing cut off.
     const std::string text = FormatDegrees(-DBL_MAX);
     const std::string tail = "\xC2\xB0 0' 0\"";
@@ -99,7 +99,7 @@ void TestAngleFormat::largestFiniteAngle() {
              QByteArray::fromStdString(tail));
 }
 
-void TestAngleFormat::nonFiniteAngles_data() {
+void tst_AngleFormat::nonFiniteAngles_data() {
     QTest::addColumn<double>("angle");
     QTest::addColumn<QByteArray>("formatted");
     QTest::addColumn<QByteArray>("display");
@@ -119,7 +119,7 @@ void TestAngleFormat::nonFiniteAngles_data() {
         << QByteArray("inf° nan' nan\"");
 }
 
-void TestAngleFormat::nonFiniteAngles() {
+void tst_AngleFormat::nonFiniteAngles() {
     QFETCH(double, angle);
     QFETCH(QByteArray, formatted);
     QFETCH(QByteArray, display);
@@ -128,5 +128,5 @@ void TestAngleFormat::nonFiniteAngles() {
     QCOMPARE(QByteArray::fromStdString(AyanamsaDisplayText(angle)), display);
 }
 
-QTEST_APPLESS_MAIN(TestAngleFormat)
+QTEST_APPLESS_MAIN(tst_AngleFormat)
 #include "tst_angleformat.moc"

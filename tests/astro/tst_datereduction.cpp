@@ -20,7 +20,7 @@
 
 using namespace tenvari;
 
-class TestDateReduction : public QObject {
+class tst_DateReduction : public QObject {
     Q_OBJECT
 
 private slots:
@@ -34,7 +34,7 @@ private slots:
     void julianCenturies();
 };
 
-void TestDateReduction::julianDayNumber_data() {
+void tst_DateReduction::julianDayNumber_data() {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("year");
@@ -75,7 +75,7 @@ void TestDateReduction::julianDayNumber_data() {
     QTest::newRow("31 Dec 32767, largest year") << 12 << 31 << 32767 << 13689325;
 }
 
-void TestDateReduction::julianDayNumber() {
+void tst_DateReduction::julianDayNumber() {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(int, year);
@@ -87,7 +87,7 @@ void TestDateReduction::julianDayNumber() {
     QCOMPARE(got, std::int32_t{expected});
 }
 
-void TestDateReduction::dayOfWeek_data() {
+void tst_DateReduction::dayOfWeek_data() {
     QTest::addColumn<int>("julianDayNumber");
     QTest::addColumn<int>("expected"); // 0 = Sunday ... 6 = Saturday
 
@@ -102,14 +102,14 @@ void TestDateReduction::dayOfWeek_data() {
     QTest::newRow("smallest int32") << std::numeric_limits<std::int32_t>::min() << 6;
 }
 
-void TestDateReduction::dayOfWeek() {
+void tst_DateReduction::dayOfWeek() {
     QFETCH(int, julianDayNumber);
     QFETCH(int, expected);
 
     QCOMPARE(DayOfWeek(julianDayNumber), expected);
 }
 
-void TestDateReduction::universalHours_data() {
+void tst_DateReduction::universalHours_data() {
     QTest::addColumn<int>("hour");
     QTest::addColumn<int>("minute");
     QTest::addColumn<int>("zoneHours");
@@ -151,7 +151,7 @@ void TestDateReduction::universalHours_data() {
         << 12 << 0 << 1 << 0 << 0 << 1 << true << true << 10.0;
 }
 
-void TestDateReduction::universalHours() {
+void tst_DateReduction::universalHours() {
     QFETCH(int, hour);
     QFETCH(int, minute);
     QFETCH(int, zoneHours);
@@ -172,7 +172,7 @@ void TestDateReduction::universalHours() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-void TestDateReduction::julianCenturies_data() {
+void tst_DateReduction::julianCenturies_data() {
     QTest::addColumn<int>("julianDayNumber");
     QTest::addColumn<double>("universalHours");
     QTest::addColumn<double>("expected"); // Julian centuries
@@ -197,7 +197,7 @@ void TestDateReduction::julianCenturies_data() {
         << 2451545 << -12.0 << 36524.0 / 36525.0 << 5e-16;
 }
 
-void TestDateReduction::julianCenturies() {
+void tst_DateReduction::julianCenturies() {
     QFETCH(int, julianDayNumber);
     QFETCH(double, universalHours);
     QFETCH(double, expected);
@@ -210,5 +210,5 @@ void TestDateReduction::julianCenturies() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-QTEST_APPLESS_MAIN(TestDateReduction)
+QTEST_APPLESS_MAIN(tst_DateReduction)
 #include "tst_datereduction.moc"

@@ -29,7 +29,7 @@ BirthMoment universal(int day, int month, int year, int hour, int minute) {
 
 } // namespace
 
-class TestLahiri : public QObject {
+class tst_Lahiri : public QObject {
     Q_OBJECT
 
 private slots:
@@ -49,7 +49,7 @@ private slots:
     void extremeFieldsStayFinite();
 };
 
-void TestLahiri::lahiriTerms_data() {
+void tst_Lahiri::lahiriTerms_data() {
     QTest::addColumn<double>("T");
     QTest::addColumn<double>("node");       // degrees, after the one-way reduction
     QTest::addColumn<double>("twiceSun");   // degrees
@@ -67,7 +67,7 @@ void TestLahiri::lahiriTerms_data() {
         << -1.0 << 33.32736111 << -71442.14444 << 9.077133799 << -21.06323969;
 }
 
-void TestLahiri::lahiriTerms() {
+void tst_Lahiri::lahiriTerms() {
     QFETCH(double, T);
     QFETCH(double, node);
     QFETCH(double, twiceSun);
@@ -93,7 +93,7 @@ void TestLahiri::lahiriTerms() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-void TestLahiri::nodeReduction_data() {
+void tst_Lahiri::nodeReduction_data() {
     // T values found by bisection in double arithmetic so that the node
     // expression lands exactly on a multiple of 360 (every subtraction of 360
     // is then exact); they check the >= of the reduction at its boundary.
@@ -105,7 +105,7 @@ void TestLahiri::nodeReduction_data() {
     QTest::newRow("node exactly 720 reduces twice to 0") << -0.23825373816549886 << 0.0;
 }
 
-void TestLahiri::nodeReduction() {
+void tst_Lahiri::nodeReduction() {
     QFETCH(double, T);
     QFETCH(double, node);
 
@@ -114,7 +114,7 @@ void TestLahiri::nodeReduction() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-void TestLahiri::decimalDegreeFactor_data() {
+void tst_Lahiri::decimalDegreeFactor_data() {
     // The nutation replayed in IEEE double in the order of the formula, with
     // the two sines of the double arguments taken to 50 digits. With pi/180
     // in place of 0.0174532925199433 the nutation moves by 2e-13 arcsec at
@@ -129,7 +129,7 @@ void TestLahiri::decimalDegreeFactor_data() {
     QTest::newRow("T = -350") << -350.0 << -13.813494957062561 << 2e-14;
 }
 
-void TestLahiri::decimalDegreeFactor() {
+void tst_Lahiri::decimalDegreeFactor() {
     QFETCH(double, T);
     QFETCH(double, nutation);
     QFETCH(double, tolerance);
@@ -140,7 +140,7 @@ void TestLahiri::decimalDegreeFactor() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-void TestLahiri::lahiriCorrection_data() {
+void tst_Lahiri::lahiriCorrection_data() {
     QTest::addColumn<double>("T");
     QTest::addColumn<double>("expected"); // degrees, ten significant digits
 
@@ -149,7 +149,7 @@ void TestLahiri::lahiriCorrection_data() {
     QTest::newRow("T = -350, about 1900 reductions of the node") << -350.0 << 428.3677546;
 }
 
-void TestLahiri::lahiriCorrection() {
+void tst_Lahiri::lahiriCorrection() {
     QFETCH(double, T);
     QFETCH(double, expected);
 
@@ -158,7 +158,7 @@ void TestLahiri::lahiriCorrection() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-void TestLahiri::computeAyanamsa_data() {
+void tst_Lahiri::computeAyanamsa_data() {
     QTest::addColumn<BirthMoment>("moment");
     QTest::addColumn<double>("expected"); // degrees
     QTest::addColumn<QByteArray>("text");
@@ -175,7 +175,7 @@ void TestLahiri::computeAyanamsa_data() {
         << universal(31, 12, 2050, 23, 59) << -24.573250830 << QByteArray("24° 34' 23\"");
 }
 
-void TestLahiri::computeAyanamsa() {
+void tst_Lahiri::computeAyanamsa() {
     QFETCH(BirthMoment, moment);
     QFETCH(double, expected);
     QFETCH(QByteArray, text);
@@ -187,7 +187,7 @@ void TestLahiri::computeAyanamsa() {
     QCOMPARE(QByteArray::fromStdString(AyanamsaDisplayText(correction)), text);
 }
 
-void TestLahiri::sameInstantSameCorrection_data() {
+void tst_Lahiri::sameInstantSameCorrection_data() {
     QTest::addColumn<BirthMoment>("local");
     QTest::addColumn<BirthMoment>("universalTime");
 
@@ -229,7 +229,7 @@ void TestLahiri::sameInstantSameCorrection_data() {
         << universal(1, 1, 2000, 10, 0);
 }
 
-void TestLahiri::sameInstantSameCorrection() {
+void tst_Lahiri::sameInstantSameCorrection() {
     // An hour moves the correction by about 1.5e-6 degrees; the two ways of
     // writing one instant differ only in the last bits of T.
     QFETCH(BirthMoment, local);
@@ -242,7 +242,7 @@ void TestLahiri::sameInstantSameCorrection() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-void TestLahiri::extremeFieldsStayFinite_data() {
+void tst_Lahiri::extremeFieldsStayFinite_data() {
     // Whatever the int16 fields hold, the reduction must neither overflow nor
     // leave the node loop running (T reaches -374.9 and +336.9 here).
     // Reference: the same steps replayed in double with exact integer floor
@@ -261,7 +261,7 @@ void TestLahiri::extremeFieldsStayFinite_data() {
     QTest::newRow("all zero, as before the first reading") << BirthMoment{} << 3.9479342226399807;
 }
 
-void TestLahiri::extremeFieldsStayFinite() {
+void tst_Lahiri::extremeFieldsStayFinite() {
     QFETCH(BirthMoment, moment);
     QFETCH(double, expected);
 
@@ -271,5 +271,5 @@ void TestLahiri::extremeFieldsStayFinite() {
     QVERIFY2(miss.isEmpty(), miss.constData());
 }
 
-QTEST_APPLESS_MAIN(TestLahiri)
+QTEST_APPLESS_MAIN(tst_Lahiri)
 #include "tst_lahiri.moc"

@@ -24,7 +24,7 @@ constexpr int kLingerSeconds = 2;  // while the stand-in takes this long
 
 } // namespace
 
-class TestDesktopLinkOpener : public QObject {
+class tst_DesktopLinkOpener : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -42,7 +42,7 @@ private:
     QString log_;
 };
 
-void TestDesktopLinkOpener::initTestCase() {
+void tst_DesktopLinkOpener::initTestCase() {
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
         QFAIL(qPrintable(QLatin1String("the ") + platform +
@@ -70,19 +70,19 @@ void TestDesktopLinkOpener::initTestCase() {
     qputenv("PATH", QDir::toNativeSeparators(dir_.path()).toLocal8Bit() + ':' + qgetenv("PATH"));
 }
 
-void TestDesktopLinkOpener::init() {
+void tst_DesktopLinkOpener::init() {
     QFile::remove(log_);
     qputenv("TENVARI_LINGER", "0");
 }
 
-QStringList TestDesktopLinkOpener::logLines() const {
+QStringList tst_DesktopLinkOpener::logLines() const {
     QFile file(log_);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLocal8Bit(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-void TestDesktopLinkOpener::handsTheAddressOnOnceWithoutWaiting_data() {
+void tst_DesktopLinkOpener::handsTheAddressOnOnceWithoutWaiting_data() {
     QTest::addColumn<QString>("address");
     QTest::newRow("page") << QStringLiteral("https://maker.example.com/software.html");
     QTest::newRow("site root over http") << QStringLiteral("http://tenvari.example.org/");
@@ -93,7 +93,7 @@ void TestDesktopLinkOpener::handsTheAddressOnOnceWithoutWaiting_data() {
         << QStringLiteral("https://maker.example.com/refer.html?taf1=JOS%C3%89");
 }
 
-void TestDesktopLinkOpener::handsTheAddressOnOnceWithoutWaiting() {
+void tst_DesktopLinkOpener::handsTheAddressOnOnceWithoutWaiting() {
     QFETCH(QString, address);
     qputenv("TENVARI_LINGER", QByteArray::number(kLingerSeconds));
 
@@ -114,7 +114,7 @@ void TestDesktopLinkOpener::handsTheAddressOnOnceWithoutWaiting() {
     QCOMPARE(logLines(), (QStringList{QLatin1String("arg ") + address, QStringLiteral("done")}));
 }
 
-void TestDesktopLinkOpener::dropsWhatIsNotAWebAddress_data() {
+void tst_DesktopLinkOpener::dropsWhatIsNotAWebAddress_data() {
     QTest::addColumn<QString>("address");
     QTest::newRow("empty") << QString();
     QTest::newRow("local file") << QStringLiteral("file:///etc/hosts");
@@ -127,7 +127,7 @@ void TestDesktopLinkOpener::dropsWhatIsNotAWebAddress_data() {
     QTest::newRow("option-like") << QStringLiteral("--help");
 }
 
-void TestDesktopLinkOpener::dropsWhatIsNotAWebAddress() {
+void tst_DesktopLinkOpener::dropsWhatIsNotAWebAddress() {
     QFETCH(QString, address);
     const QString sentinel = QStringLiteral("https://maker.example.com/sentinel.html");
 
@@ -141,5 +141,5 @@ void TestDesktopLinkOpener::dropsWhatIsNotAWebAddress() {
     QCOMPARE(logLines(), (QStringList{QLatin1String("arg ") + sentinel, QStringLiteral("done")}));
 }
 
-QTEST_MAIN(TestDesktopLinkOpener)
+QTEST_MAIN(tst_DesktopLinkOpener)
 #include "tst_desktoplinkopener.moc"

@@ -3,8 +3,8 @@
 // menus and links, and the wiring of the keystroke filters, the place
 // check and the time zone picker.
 
-#include "FormDriver.h"
-#include "platform/Twips.h"
+#include "support/FormDriver.h"
+#include "widgets/Twips.h"
 #include "reading/WindowPlacement.h"
 
 #include <QAction>
@@ -15,9 +15,8 @@
 using namespace tenvari;
 using namespace tenvari::test;
 
-Q_DECLARE_METATYPE(tenvari::WebPage)
 
-class TstFrmMainLoad : public QObject {
+class tst_FrmMainLoad : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -40,7 +39,7 @@ private slots:
     void zoneHelpOpensPickerBesideLabel();
 };
 
-void TstFrmMainLoad::lists_data() {
+void tst_FrmMainLoad::lists_data() {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("expected"); // count, first, tenth, last
     QTest::newRow("months") << "cboMonth" << QStringList{"12", "January", "October", "December"};
@@ -51,7 +50,7 @@ void TstFrmMainLoad::lists_data() {
     QTest::newRow("seconds") << "cboSS" << QStringList{"60", "0", "9", "59"};
 }
 
-void TstFrmMainLoad::lists() {
+void tst_FrmMainLoad::lists() {
     QFETCH(QString, list);
     QFETCH(QStringList, expected);
     FormDriver f;
@@ -68,7 +67,7 @@ void TstFrmMainLoad::lists() {
     QCOMPARE(contents(), expected);
 }
 
-void TstFrmMainLoad::openState() {
+void tst_FrmMainLoad::openState() {
     FormDriver f;
     QVERIFY(f.active);
     QCOMPARE(f.form->objectName(), QStringLiteral("frmMain"));
@@ -85,7 +84,7 @@ void TstFrmMainLoad::openState() {
              QStringLiteral("0/0/0 0:0 zone 0h0m lon 0d0m east 0 dst 0"));
 }
 
-void TstFrmMainLoad::recordFollowsControls() {
+void tst_FrmMainLoad::recordFollowsControls() {
     FormDriver f;
     f.type("txtName", QStringLiteral("ravi"));
     f.setDate(QStringLiteral("September"), 30, 1999);
@@ -114,7 +113,7 @@ void TstFrmMainLoad::recordFollowsControls() {
     QVERIFY(!f.child<QRadioButton>("optLat_0")->isChecked());
 }
 
-void TstFrmMainLoad::tabOrder_data() {
+void tst_FrmMainLoad::tabOrder_data() {
     QTest::addColumn<bool>("westAndSouth");
     QTest::addColumn<QStringList>("expected");
     // Each option pair is one stop: the member chosen last.
@@ -129,7 +128,7 @@ void TstFrmMainLoad::tabOrder_data() {
     QTest::newRow("West and South") << true << order("optLong_1", "optLat_1");
 }
 
-void TstFrmMainLoad::tabOrder() {
+void tst_FrmMainLoad::tabOrder() {
     QFETCH(bool, westAndSouth);
     QFETCH(QStringList, expected);
     FormDriver f;
@@ -147,7 +146,7 @@ void TstFrmMainLoad::tabOrder() {
     QCOMPARE(visited, expected);
 }
 
-void TstFrmMainLoad::inputLayoutShows_data() {
+void tst_FrmMainLoad::inputLayoutShows_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<bool>("shown");
     for (const char* name :
@@ -166,7 +165,7 @@ void TstFrmMainLoad::inputLayoutShows_data() {
         QTest::newRow(name) << name << false;
 }
 
-void TstFrmMainLoad::inputLayoutShows() {
+void tst_FrmMainLoad::inputLayoutShows() {
     QFETCH(QString, control);
     QFETCH(bool, shown);
     FormDriver f;
@@ -188,13 +187,13 @@ void TstFrmMainLoad::inputLayoutShows() {
     }
 }
 
-void TstFrmMainLoad::back_data() {
+void tst_FrmMainLoad::back_data() {
     QTest::addColumn<bool>("byKeyboard");
     QTest::newRow("click") << false;
     QTest::newRow("Alt+B") << true;
 }
 
-void TstFrmMainLoad::back() {
+void tst_FrmMainLoad::back() {
     QFETCH(bool, byKeyboard);
     FormDriver f;
     f.type("txtName", QStringLiteral("A"));
@@ -216,7 +215,7 @@ void TstFrmMainLoad::back() {
     QCOMPARE(f.box("txtName")->text(), QStringLiteral("A"));
 }
 
-void TstFrmMainLoad::links_data() {
+void tst_FrmMainLoad::links_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("caption"); // empty: a label, clicked
     QTest::addColumn<WebPage>("page");
@@ -238,7 +237,7 @@ void TstFrmMainLoad::links_data() {
                                       << "" << WebPage::FullBrand;
 }
 
-void TstFrmMainLoad::links() {
+void tst_FrmMainLoad::links() {
     QFETCH(QString, control);
     QFETCH(QString, caption);
     QFETCH(WebPage, page);
@@ -264,7 +263,7 @@ void TstFrmMainLoad::links() {
     QCOMPARE(pages.at(0).at(0).value<WebPage>(), page);
 }
 
-void TstFrmMainLoad::menuBar() {
+void tst_FrmMainLoad::menuBar() {
     FormDriver f;
     QSignalSpy closed(f.form.get(), &FrmMain::closed);
     QSignalSpy about(f.form.get(), &FrmMain::aboutRequested);
@@ -285,7 +284,7 @@ void TstFrmMainLoad::menuBar() {
     QVERIFY(!f.form->isVisible());
 }
 
-void TstFrmMainLoad::keystrokeFilters_data() {
+void tst_FrmMainLoad::keystrokeFilters_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
@@ -319,7 +318,7 @@ void TstFrmMainLoad::keystrokeFilters_data() {
                                      << "";
 }
 
-void TstFrmMainLoad::keystrokeFilters() {
+void tst_FrmMainLoad::keystrokeFilters() {
     QFETCH(QString, box);
     QFETCH(QString, typed);
     QFETCH(QString, message);
@@ -329,7 +328,7 @@ void TstFrmMainLoad::keystrokeFilters() {
     QCOMPARE(f.messages.texts().join(QLatin1Char('|')), message);
 }
 
-void TstFrmMainLoad::placeButtonChecksThePlace() {
+void tst_FrmMainLoad::placeButtonChecksThePlace() {
     FormDriver f;
     f.paste("txtMCity", QString());
     f.paste("txtMState", QString());
@@ -342,7 +341,7 @@ void TstFrmMainLoad::placeButtonChecksThePlace() {
     QCOMPARE(f.focusName(), QStringLiteral("txtMCity"));
 }
 
-void TstFrmMainLoad::zoneHelpOpensPickerBesideLabel() {
+void tst_FrmMainLoad::zoneHelpOpensPickerBesideLabel() {
     FormDriver f;
     f.paste("txtZoneHour", QStringLiteral("7"));
     QString picker;
@@ -364,5 +363,5 @@ void TstFrmMainLoad::zoneHelpOpensPickerBesideLabel() {
     QCOMPARE(f.box("txtZoneHour")->text(), QStringLiteral("7"));
 }
 
-QTEST_MAIN(TstFrmMainLoad)
+QTEST_MAIN(tst_FrmMainLoad)
 #include "tst_frmmain_load.moc"

@@ -1,7 +1,7 @@
 // The keystroke filters of the main form, typed as a user types: what ends
 // up in each box and which messages the user had to close on the way.
 
-#include "FormDriver.h"
+#include "support/FormDriver.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // The hidden place block: the button behind the country box checks that
 // city, state and country hold something, one prompt at a time.
 
-#include "FormDriver.h"
+#include "support/FormDriver.h"
 
 using namespace tenvari;
 using tenvari::test::FormDriver;

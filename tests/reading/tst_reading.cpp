@@ -9,9 +9,9 @@
 // calendar. Universal Time is a sum of hours and minutes/60 and is compared
 // exactly.
 
-#include "FormDriver.h"
+#include "support/FormDriver.h"
 #include "astro/DateReduction.h"
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "reading/WindowPlacement.h"
 
 #include <QAction>
@@ -52,7 +52,7 @@ void firstReading(FormDriver& f) {
 
 } // namespace
 
-class TstReading : public QObject {
+class tst_Reading : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -67,7 +67,7 @@ private slots:
     void resultLayoutCentred();
 };
 
-void TstReading::reading_data() {
+void tst_Reading::reading_data() {
     QTest::addColumn<QString>("date"); // "August 15 1947"
     QTest::addColumn<QString>("time"); // "hour:minute", picked from the lists
     QTest::addColumn<QString>("zone"); // "hours|minutes"
@@ -113,7 +113,7 @@ void TstReading::reading_data() {
         9 + 5 / 60.0, {"Friday", "December 31, 1999", "9:5"});
 }
 
-void TstReading::reading() {
+void tst_Reading::reading() {
     QFETCH(QString, date);
     QFETCH(QString, time);
     QFETCH(QString, zone);
@@ -159,7 +159,7 @@ void TstReading::reading() {
     }
 }
 
-void TstReading::secondsAndLatitudeChangeNothing() {
+void tst_Reading::secondsAndLatitudeChangeNothing() {
     FormDriver f;
     firstReading(f);
     const QStringList results = f.results();
@@ -177,7 +177,7 @@ void TstReading::secondsAndLatitudeChangeNothing() {
     QCOMPARE(describe(f.form->birthMoment()), moment);
 }
 
-void TstReading::refusal_data() {
+void tst_Reading::refusal_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
@@ -197,7 +197,7 @@ void TstReading::refusal_data() {
     row("zone minutes a lone minus", "txtZoneMinute", "-", kBadZone, "txtZoneMinute");
 }
 
-void TstReading::refusal() {
+void tst_Reading::refusal() {
     QFETCH(QString, box);
     QFETCH(QString, text);
     QFETCH(QString, message);
@@ -228,7 +228,7 @@ void TstReading::refusal() {
     QCOMPARE(f.results(), results);
 }
 
-void TstReading::emptiedZoneIsZeroAgain() {
+void tst_Reading::emptiedZoneIsZeroAgain() {
     FormDriver f;
     firstReading(f);
     enterZone(f, QStringLiteral("5|30"));
@@ -244,7 +244,7 @@ void TstReading::emptiedZoneIsZeroAgain() {
     QCOMPARE(UniversalHours(f.form->birthMoment()), 12.0);
 }
 
-void TstReading::longitudeAsValidated_data() {
+void tst_Reading::longitudeAsValidated_data() {
     // Pasted; a paste stops at the box's length (3 characters, 2 for minutes).
     QTest::addColumn<QString>("degrees");
     QTest::addColumn<QString>("minutes");
@@ -266,7 +266,7 @@ void TstReading::longitudeAsValidated_data() {
                                            << "12/7";
 }
 
-void TstReading::longitudeAsValidated() {
+void tst_Reading::longitudeAsValidated() {
     QFETCH(QString, degrees);
     QFETCH(QString, minutes);
     FormDriver f;
@@ -284,7 +284,7 @@ void TstReading::longitudeAsValidated() {
     QTEST(QStringLiteral("%1/%2").arg(m.lonDegrees).arg(m.lonMinutes), "expected");
 }
 
-void TstReading::resultLayoutCentred() {
+void tst_Reading::resultLayoutCentred() {
     FormDriver f;
     f.type("txtName", QStringLiteral("A"));
     f.form->move(0, 20);
@@ -301,5 +301,5 @@ void TstReading::resultLayoutCentred() {
     QCOMPARE(f.form->width(), twips(kResultLayoutWidth));
 }
 
-QTEST_MAIN(TstReading)
+QTEST_MAIN(tst_Reading)
 #include "tst_reading.moc"

@@ -28,7 +28,7 @@ QString shown(std::optional<std::int16_t> value) {
 
 } // namespace
 
-class TstTextNumbers : public QObject {
+class tst_TextNumbers : public QObject {
     Q_OBJECT
 private slots:
     void trimmed();
@@ -39,7 +39,7 @@ private slots:
     void centred();
 };
 
-void TstTextNumbers::trimmed() {
+void tst_TextNumbers::trimmed() {
     QCOMPARE(trimmedText(QStringLiteral("  A  B ")), QStringLiteral("A  B"));
     QCOMPARE(trimmedText(QStringLiteral("    ")), QString());
     // Only U+0020 is a blank.
@@ -49,7 +49,7 @@ void TstTextNumbers::trimmed() {
 
 // One text read the three ways: as a whole, its leading number, and by the
 // zone rule.
-void TstTextNumbers::texts_data() {
+void tst_TextNumbers::texts_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("whole");
     QTest::addColumn<QString>("leading");
@@ -92,14 +92,14 @@ void TstTextNumbers::texts_data() {
     row("tiny", kTiny, "0", "0", "0");
 }
 
-void TstTextNumbers::texts() {
+void tst_TextNumbers::texts() {
     QFETCH(QString, text);
     QTEST(shown(numericValue(text)), "whole");
     QTEST(QString::number(leadingNumber(text)), "leading");
     QTEST(shown(zoneMagnitude(text)), "zone");
 }
 
-void TstTextNumbers::whole_data() {
+void tst_TextNumbers::whole_data() {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
     const auto row = [](const char* tag, double value, const QString& expected) {
@@ -120,12 +120,12 @@ void TstTextNumbers::whole_data() {
     row("not a number", std::nan(""), kNone);
 }
 
-void TstTextNumbers::whole() {
+void tst_TextNumbers::whole() {
     QFETCH(double, value);
     QTEST(shown(wholeNumber(value)), "expected");
 }
 
-void TstTextNumbers::centred() {
+void tst_TextNumbers::centred() {
     // (screen - window) / 2, twips.
     QCOMPARE(centredLeft(19200, kResultLayoutWidth), 4440);
     QCOMPARE(centredLeft(19200, kInputLayoutWidth), 6690);
@@ -133,5 +133,5 @@ void TstTextNumbers::centred() {
     QCOMPARE(centredLeft(5000, kInputLayoutWidth), -410); // both sides stick out
 }
 
-QTEST_APPLESS_MAIN(TstTextNumbers)
+QTEST_APPLESS_MAIN(tst_TextNumbers)
 #include "tst_textnumbers.moc"

@@ -2,8 +2,8 @@
 // icons, where the focus goes, the leap-year and thirty-day-month rows, and
 // that a refused reading changes nothing on the screen.
 
-#include "FormDriver.h"
-#include "platform/Twips.h"
+#include "support/FormDriver.h"
+#include "widgets/Twips.h"
 #include "reading/WindowPlacement.h"
 
 #include <QAction>
@@ -27,7 +27,7 @@ const QString kThirtyDays = QStringLiteral("Please Enter Correct Date Or Month !
 
 } // namespace
 
-class TstValidation : public QObject {
+class tst_Validation : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
@@ -39,7 +39,7 @@ private slots:
     void menuEntryChecksAlike();
 };
 
-void TstValidation::fields_data() {
+void tst_Validation::fields_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("lonD");
     QTest::addColumn<QString>("lonM");
@@ -88,7 +88,7 @@ void TstValidation::fields_data() {
     row("latitude before the date", "A", "1", "1", "1", "60", kLatMinutes, "txtLatM", 31);
 }
 
-void TstValidation::fields() {
+void tst_Validation::fields() {
     QFETCH(QString, name);
     QFETCH(QString, lonD);
     QFETCH(QString, lonM);
@@ -133,7 +133,7 @@ void TstValidation::fields() {
     QCOMPARE(int(f.form->birthMoment().year), 0);
 }
 
-void TstValidation::dates_data() {
+void tst_Validation::dates_data() {
     QTest::addColumn<QString>("month");
     QTest::addColumn<int>("day");
     QTest::addColumn<int>("year");
@@ -158,7 +158,7 @@ void TstValidation::dates_data() {
         QTest::addRow("31 %s", month) << month << 31 << 2001 << "";
 }
 
-void TstValidation::dates() {
+void tst_Validation::dates() {
     QFETCH(QString, month);
     QFETCH(int, day);
     QFETCH(int, year);
@@ -187,7 +187,7 @@ void TstValidation::dates() {
     QCOMPARE(f.labelText("lblDOB"), QStringLiteral("lblDOB"));
 }
 
-void TstValidation::menuEntryChecksAlike() {
+void tst_Validation::menuEntryChecksAlike() {
     FormDriver f;
     f.setDate(QStringLiteral("June"), 31, 2001);
     f.form->findChild<QAction*>("mnuNext")->trigger();
@@ -201,5 +201,5 @@ void TstValidation::menuEntryChecksAlike() {
     QCOMPARE(f.form->width(), twips(kInputLayoutWidth));
 }
 
-QTEST_MAIN(TstValidation)
+QTEST_MAIN(tst_Validation)
 #include "tst_validation.moc"

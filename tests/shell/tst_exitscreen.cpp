@@ -2,12 +2,12 @@
 // exit screen's texts, check box and links; ExitApplication closing every
 // window, also when close handlers call it again or resist.
 
-#include "platform/Twips.h"
+#include "widgets/Twips.h"
 #include "reading/FrmMain.h"
 #include "shell/ExitApplication.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/StartUp.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 #include "support/FakeClock.h"
 #include "support/FakeInstanceGuard.h"
 #include "support/FakeLinkOpener.h"

@@ -1,11 +1,11 @@
 #include "ModalRun.h"
-#include "platform/Look.h"
-#include "platform/Twips.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
 #include "reading/FrmMain.h"
-#include "shell/AppIcon.h"
+#include "widgets/AppIcon.h"
 #include "shell/FrmAbout.h"
 #include "shell/MainWindowActions.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 
@@ -24,7 +24,6 @@ using namespace tenvari;
 using test::ModalRun;
 using test::runModal;
 
-Q_DECLARE_METATYPE(tenvari::WebPage)
 
 namespace {
 
@@ -106,7 +105,7 @@ QPoint centreInWindow(const QWidget& w) {
 
 } // namespace
 
-class TestFrmAbout : public QObject {
+class tst_FrmAbout : public QObject {
     Q_OBJECT
 private slots:
     void init();
@@ -130,11 +129,11 @@ private:
     test::FakeLinkOpener desktop_;
 };
 
-void TestFrmAbout::init() {
+void tst_FrmAbout::init() {
     desktop_.opened.clear();
 }
 
-void TestFrmAbout::cleanup() {
+void tst_FrmAbout::cleanup() {
     // A leaked or half-closed box would show up here.
     if (QWidget* modal = QApplication::activeModalWidget())
         modal->close();
@@ -142,7 +141,7 @@ void TestFrmAbout::cleanup() {
         QVERIFY2(w->objectName() != QLatin1String("frmAbout"), "an about box outlived its run");
 }
 
-void TestFrmAbout::showsItsContent_data() {
+void tst_FrmAbout::showsItsContent_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("bold");
@@ -171,7 +170,7 @@ void TestFrmAbout::showsItsContent_data() {
                            << "&OK" << true;
 }
 
-void TestFrmAbout::showsItsContent() {
+void tst_FrmAbout::showsItsContent() {
     QFETCH(QString, control);
     QFETCH(QString, text);
     QFETCH(bool, bold);
@@ -191,7 +190,7 @@ void TestFrmAbout::showsItsContent() {
                  qPrintable(control + QLatin1String(" is cut off")));
 }
 
-void TestFrmAbout::colours_data() {
+void tst_FrmAbout::colours_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<bool>("text");
@@ -205,7 +204,7 @@ void TestFrmAbout::colours_data() {
     QTest::newRow("cmdOK face") << "cmdOK" << look::kLightGrey << false;
 }
 
-void TestFrmAbout::colours() {
+void tst_FrmAbout::colours() {
     QFETCH(QString, control);
     QFETCH(QColor, colour);
     QFETCH(bool, text);
@@ -235,7 +234,7 @@ void TestFrmAbout::colours() {
     }
 }
 
-void TestFrmAbout::opensModalCentredWithFocusOnOK() {
+void tst_FrmAbout::opensModalCentredWithFocusOnOK() {
     WebLinks links(desktop_);
     const ModalRun run = runModal(
         [&] { FrmAbout::showModal(links); },
@@ -268,14 +267,14 @@ void TestFrmAbout::opensModalCentredWithFocusOnOK() {
     QVERIFY(!run.closedByWatchdog);
 }
 
-void TestFrmAbout::closesAndIsDiscarded_data() {
+void tst_FrmAbout::closesAndIsDiscarded_data() {
     QTest::addColumn<QString>("how");
     for (const char* how :
          {"click OK", "Enter", "keypad Enter", "Escape", "Space on OK", "Alt+O", "close button"})
         QTest::newRow(how) << QString::fromLatin1(how);
 }
 
-void TestFrmAbout::closesAndIsDiscarded() {
+void tst_FrmAbout::closesAndIsDiscarded() {
     QFETCH(QString, how);
     WebLinks links(desktop_);
     const ModalRun run =
@@ -305,7 +304,7 @@ void TestFrmAbout::closesAndIsDiscarded() {
     QVERIFY(desktop_.opened.isEmpty());
 }
 
-void TestFrmAbout::linksOpenTheirPageAndLeaveTheBoxOpen_data() {
+void tst_FrmAbout::linksOpenTheirPageAndLeaveTheBoxOpen_data() {
     QTest::addColumn<QString>("link");
     QTest::addColumn<WebPage>("page");
     QTest::newRow("lblHomePage: the maker's home") << "lblHomePage" << WebPage::Home;
@@ -313,7 +312,7 @@ void TestFrmAbout::linksOpenTheirPageAndLeaveTheBoxOpen_data() {
     QTest::newRow("lblCoBrand: fully branded edition") << "lblCoBrand" << WebPage::FullBrand;
 }
 
-void TestFrmAbout::linksOpenTheirPageAndLeaveTheBoxOpen() {
+void tst_FrmAbout::linksOpenTheirPageAndLeaveTheBoxOpen() {
     QFETCH(QString, link);
     QFETCH(WebPage, page);
     WebLinks links(desktop_);
@@ -334,7 +333,7 @@ void TestFrmAbout::linksOpenTheirPageAndLeaveTheBoxOpen() {
     QCOMPARE(desktop_.opened.size(), 1);
 }
 
-void TestFrmAbout::secondOpeningShowsTheSameBox() {
+void tst_FrmAbout::secondOpeningShowsTheSameBox() {
     WebLinks links(desktop_);
     QStringList content[2];
     QImage looks[2];
@@ -357,7 +356,7 @@ void TestFrmAbout::secondOpeningShowsTheSameBox() {
     QVERIFY(looks[0] == looks[1]);
 }
 
-void TestFrmAbout::mainFormTakesNoInputWhileOpen() {
+void tst_FrmAbout::mainFormTakesNoInputWhileOpen() {
     test::FakeMessageService messages;
     WebLinks links(desktop_);
     FrmMain form(messages);
@@ -408,13 +407,13 @@ void TestFrmAbout::mainFormTakesNoInputWhileOpen() {
     QCOMPARE(desktop_.opened, QStringList{WebLinks::address(WebPage::Home)});
 }
 
-void TestFrmAbout::iconPixmaps_data() {
+void tst_FrmAbout::iconPixmaps_data() {
     QTest::addColumn<int>("size");
     for (int size : {16, 32, 48, 64})
         QTest::addRow("%d px", size) << size;
 }
 
-void TestFrmAbout::iconPixmaps() {
+void tst_FrmAbout::iconPixmaps() {
     QFETCH(int, size);
     const QImage image = appIconPixmap(size).toImage();
     QCOMPARE(image.size(), QSize(size, size));
@@ -428,5 +427,5 @@ void TestFrmAbout::iconPixmaps() {
     QVERIFY(appIconPixmap(0).isNull());
 }
 
-QTEST_MAIN(TestFrmAbout)
+QTEST_MAIN(tst_FrmAbout)
 #include "tst_frmabout.moc"

@@ -1,7 +1,7 @@
 #include "ModalRun.h"
 #include "reading/FrmMain.h"
 #include "shell/MainWindowActions.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 
@@ -22,7 +22,6 @@ using test::ModalRun;
 using test::runModal;
 using test::ThrowingLinkOpener;
 
-Q_DECLARE_METATYPE(tenvari::WebPage)
 
 namespace {
 
@@ -35,6 +34,12 @@ struct Entry {
     QString zoneHour;
     QString zoneMinute;
 };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Entry)
+
+namespace {
 
 // A main window as start-up builds it: menus and labels connected to the
 // pages and the about box, shown and active. Everything is done to it as a
@@ -128,7 +133,7 @@ QString onlyPage(const QStringList& opened) {
 
 } // namespace
 
-class TestMainWindowActions : public QObject {
+class tst_MainWindowActions : public QObject {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -153,7 +158,7 @@ private:
     QString openedInAboutBoxBy(const QString& link);
 };
 
-void TestMainWindowActions::cleanup() {
+void tst_MainWindowActions::cleanup() {
     if (QWidget* popup = QApplication::activePopupWidget())
         popup->close();
     if (QWidget* modal = QApplication::activeModalWidget())
@@ -164,7 +169,7 @@ void TestMainWindowActions::cleanup() {
 
 // The page one click opens on a fresh main window: a menu bar item, an
 // entry of a menu, or a label.
-QString TestMainWindowActions::openedBy(const QString& control) {
+QString tst_MainWindowActions::openedBy(const QString& control) {
     test::FakeLinkOpener desktop;
     Harness h(desktop);
     auto* action = h.find<QAction>(control);
@@ -194,7 +199,7 @@ QString TestMainWindowActions::openedBy(const QString& control) {
 }
 
 // The page a link of the about box opens, the box opened from the Help menu.
-QString TestMainWindowActions::openedInAboutBoxBy(const QString& link) {
+QString tst_MainWindowActions::openedInAboutBoxBy(const QString& link) {
     test::FakeLinkOpener desktop;
     Harness h(desktop);
     const ModalRun run =
@@ -209,7 +214,7 @@ QString TestMainWindowActions::openedInAboutBoxBy(const QString& link) {
     return onlyPage(desktop.opened);
 }
 
-void TestMainWindowActions::eachEntryAndLabelOpensItsPageOnce_data() {
+void tst_MainWindowActions::eachEntryAndLabelOpensItsPageOnce_data() {
     QTest::addColumn<QString>("control");
     QTest::addColumn<WebPage>("page");
     // Rows sharing a page are the pairs that must agree.
@@ -227,7 +232,7 @@ void TestMainWindowActions::eachEntryAndLabelOpensItsPageOnce_data() {
         << "about:lblCoBrand" << WebPage::FullBrand;
 }
 
-void TestMainWindowActions::eachEntryAndLabelOpensItsPageOnce() {
+void tst_MainWindowActions::eachEntryAndLabelOpensItsPageOnce() {
     QFETCH(QString, control);
     QFETCH(WebPage, page);
     const QString about = QStringLiteral("about:");
@@ -236,7 +241,7 @@ void TestMainWindowActions::eachEntryAndLabelOpensItsPageOnce() {
     QCOMPARE(opened, WebLinks::address(page));
 }
 
-void TestMainWindowActions::menusByKeyboard_data() {
+void tst_MainWindowActions::menusByKeyboard_data() {
     QTest::addColumn<Qt::Key>("menuKey");
     QTest::addColumn<Qt::Key>("entryKey");
     QTest::addColumn<WebPage>("page");
@@ -246,7 +251,7 @@ void TestMainWindowActions::menusByKeyboard_data() {
     QTest::newRow("Alt+D") << Qt::Key_D << Qt::Key_unknown << WebPage::Donate;
 }
 
-void TestMainWindowActions::menusByKeyboard() {
+void tst_MainWindowActions::menusByKeyboard() {
     QFETCH(Qt::Key, menuKey);
     QFETCH(Qt::Key, entryKey);
     QFETCH(WebPage, page);
@@ -266,7 +271,7 @@ void TestMainWindowActions::menusByKeyboard() {
     QCOMPARE(h.form.findChild<QLineEdit*>("txtName")->text(), QString());
 }
 
-void TestMainWindowActions::promotionalLabelsLookLikeLinks_data() {
+void tst_MainWindowActions::promotionalLabelsLookLikeLinks_data() {
     QTest::addColumn<QString>("label");
     QTest::addColumn<bool>("link");
     QTest::newRow("Label61") << "Label61" << true;
@@ -276,7 +281,7 @@ void TestMainWindowActions::promotionalLabelsLookLikeLinks_data() {
     QTest::newRow("Label19") << "Label19" << false;
 }
 
-void TestMainWindowActions::promotionalLabelsLookLikeLinks() {
+void tst_MainWindowActions::promotionalLabelsLookLikeLinks() {
     QFETCH(QString, label);
     QFETCH(bool, link);
     test::FakeLinkOpener desktop;
@@ -294,7 +299,7 @@ void TestMainWindowActions::promotionalLabelsLookLikeLinks() {
     }
 }
 
-void TestMainWindowActions::makeMoneyOnlineCannotBeChosen() {
+void tst_MainWindowActions::makeMoneyOnlineCannotBeChosen() {
     test::FakeLinkOpener desktop;
     Harness h(desktop);
     QVERIFY(QTest::qWaitForWindowActive(&h.form));
@@ -317,13 +322,13 @@ void TestMainWindowActions::makeMoneyOnlineCannotBeChosen() {
     QCOMPARE(desktop.opened, QStringList{WebLinks::address(WebPage::Donate)});
 }
 
-void TestMainWindowActions::aboutSoftwareOpensTheAboutBox_data() {
+void tst_MainWindowActions::aboutSoftwareOpensTheAboutBox_data() {
     QTest::addColumn<bool>("byKeyboard");
     QTest::newRow("mouse") << false;
     QTest::newRow("Alt+H, A") << true;
 }
 
-void TestMainWindowActions::aboutSoftwareOpensTheAboutBox() {
+void tst_MainWindowActions::aboutSoftwareOpensTheAboutBox() {
     QFETCH(bool, byKeyboard);
     test::FakeLinkOpener desktop;
     Harness h(desktop);
@@ -351,7 +356,7 @@ void TestMainWindowActions::aboutSoftwareOpensTheAboutBox() {
     QCOMPARE(desktop.opened, QStringList());
 }
 
-void TestMainWindowActions::failingDesktopStaysSilent() {
+void tst_MainWindowActions::failingDesktopStaysSilent() {
     ThrowingLinkOpener desktop;
     Harness h(desktop);
     h.enter(kValid);
@@ -377,7 +382,7 @@ void TestMainWindowActions::failingDesktopStaysSilent() {
     QVERIFY(h.form.isVisible());
 }
 
-void TestMainWindowActions::readingFromMenuMatchesButton_data() {
+void tst_MainWindowActions::readingFromMenuMatchesButton_data() {
     QTest::addColumn<Entry>("entry");
     QTest::addColumn<QString>("message"); // empty: the reading is shown
 
@@ -391,7 +396,7 @@ void TestMainWindowActions::readingFromMenuMatchesButton_data() {
                               << QStringLiteral("Please Enter Correct Date Or Month !");
 }
 
-void TestMainWindowActions::readingFromMenuMatchesButton() {
+void tst_MainWindowActions::readingFromMenuMatchesButton() {
     QFETCH(Entry, entry);
     QFETCH(QString, message);
 
@@ -420,13 +425,13 @@ void TestMainWindowActions::readingFromMenuMatchesButton() {
     QCOMPARE(desktop.opened, QStringList());
 }
 
-void TestMainWindowActions::exitClosesTheMainForm_data() {
+void tst_MainWindowActions::exitClosesTheMainForm_data() {
     QTest::addColumn<bool>("byKeyboard");
     QTest::newRow("File > Exit") << false;
     QTest::newRow("Alt+F, X") << true;
 }
 
-void TestMainWindowActions::exitClosesTheMainForm() {
+void tst_MainWindowActions::exitClosesTheMainForm() {
     QFETCH(bool, byKeyboard);
     test::FakeLinkOpener desktop;
     Harness h(desktop);
@@ -445,7 +450,5 @@ void TestMainWindowActions::exitClosesTheMainForm() {
     QCOMPARE(h.messages.shown().size(), 0);
 }
 
-Q_DECLARE_METATYPE(Entry)
-
-QTEST_MAIN(TestMainWindowActions)
+QTEST_MAIN(tst_MainWindowActions)
 #include "tst_mainwindowactions.moc"

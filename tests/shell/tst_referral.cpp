@@ -7,7 +7,7 @@
 #include "shell/ExitApplication.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/ReferralForm.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 #include "support/FakeClock.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"

@@ -5,7 +5,7 @@
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "shell/UpdateReminder.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 #include "support/FakeClock.h"
 #include "support/FakeInstanceGuard.h"
 #include "support/FakeLinkOpener.h"
@@ -21,7 +21,6 @@
 using namespace tenvari;
 using namespace tenvari::test;
 
-Q_DECLARE_METATYPE(tenvari::MessageAnswer)
 
 namespace {
 

@@ -2,7 +2,7 @@
 // ISO and in locales' short date formats, and with a store that fails.
 
 #include "shell/UpdateReminder.h"
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 #include "support/FakeClock.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
@@ -17,7 +17,6 @@ using tenvari::test::FakeLinkOpener;
 using tenvari::test::FakeMessageService;
 using tenvari::test::FakeSettingsStore;
 
-Q_DECLARE_METATYPE(tenvari::MessageAnswer)
 
 namespace {
 

@@ -19,6 +19,12 @@ struct Offset {
     bool operator==(const Offset&) const = default;
 };
 
+} // namespace
+
+Q_DECLARE_METATYPE(std::optional<Offset>)
+
+namespace {
+
 std::string trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -79,8 +85,6 @@ QString lowerCase(std::string_view text) {
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(std::optional<Offset>)
 
 class tst_TimeZoneTable : public QObject {
     Q_OBJECT

@@ -2,7 +2,7 @@
 // shown, and is marked to stay above others without taking the focus;
 // also when it was already on screen.
 
-#include "platform/WindowStacking.h"
+#include "widgets/WindowStacking.h"
 
 #include <QTest>
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WebPage.h"
+#include "links/WebPage.h"
 
 #include <QString>
 

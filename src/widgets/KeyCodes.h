@@ -8,6 +8,11 @@ class QLineEdit;
 
 namespace tenvari {
 
+// The classic codes of the keys that type a control character.
+inline constexpr int kBackspaceCode = 8;
+inline constexpr int kEnterCode = 13;
+inline constexpr int kEscapeCode = 27;
+
 // The code of a text that cannot be told as one character (several
 // characters delivered at once, or a control character inside a text);
 // no handler accepts it.

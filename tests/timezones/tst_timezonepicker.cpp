@@ -2,8 +2,8 @@
 // appears, what it shows, what a double-click writes into the zone boxes
 // and that nothing else on the form changes.
 
-#include "FormDriver.h"
-#include "platform/Twips.h"
+#include "support/FormDriver.h"
+#include "widgets/Twips.h"
 
 #include <QListWidget>
 #include <QScrollBar>

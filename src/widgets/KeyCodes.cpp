@@ -1,4 +1,4 @@
-#include "platform/KeyCodes.h"
+#include "widgets/KeyCodes.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -7,10 +7,6 @@
 namespace tenvari {
 
 namespace {
-
-constexpr int kBackspaceCode = 8;
-constexpr int kEnterCode = 13;
-constexpr int kEscapeCode = 27;
 
 // Ctrl alone (or with Shift): the combinations for which a line edit
 // inserts no text but runs its shortcuts (copy, paste, undo, ...).

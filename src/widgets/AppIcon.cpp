@@ -1,6 +1,6 @@
-#include "shell/AppIcon.h"
+#include "widgets/AppIcon.h"
 
-#include "platform/Look.h"
+#include "widgets/Look.h"
 
 #include <QPainter>
 #include <QPainterPath>

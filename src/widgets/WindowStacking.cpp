@@ -1,4 +1,4 @@
-#include "platform/WindowStacking.h"
+#include "widgets/WindowStacking.h"
 
 #include <QWidget>
 

@@ -1,8 +1,9 @@
 #pragma once
 
-// Drives the main window as a user does, for the widget tests of this
-// folder: the form is shown and active, boxes are typed into, list entries
-// picked, buttons clicked; what the user reads is read back.
+// Drives the main window as a user does, for the widget tests of the form
+// and of the windows it opens: the form is shown and active, boxes are
+// typed into, list entries picked, buttons clicked; what the user reads is
+// read back.
 
 #include "reading/FrmMain.h"
 #include "support/FakeMessageService.h"

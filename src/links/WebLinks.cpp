@@ -1,7 +1,7 @@
-#include "shell/WebLinks.h"
+#include "links/WebLinks.h"
 
 #include "platform/LinkOpener.h"
-#include "shell/WebAddresses.h"
+#include "links/WebAddresses.h"
 
 #include <string_view>
 

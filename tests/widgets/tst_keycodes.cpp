@@ -1,7 +1,7 @@
 // The mapping of Qt key events to the keystroke handlers' character codes,
 // and the per-character hook on a line edit, driven with real key events.
 
-#include "platform/KeyCodes.h"
+#include "widgets/KeyCodes.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,6 +19,12 @@ constexpr int kNoCode = -1;
 
 // Handlers the hook is tried with; each records the codes it was given.
 enum class Handler { Digits, Letters, PassAll, RefuseAll, Throwing };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Handler)
+
+namespace {
 
 KeyPressHandler makeHandler(Handler kind, QList<int>& seen) {
     return [kind, &seen](int code) {
@@ -42,8 +48,6 @@ KeyPressHandler makeHandler(Handler kind, QList<int>& seen) {
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Handler)
 
 class tst_KeyCodes : public QObject {
     Q_OBJECT

@@ -1,5 +1,5 @@
-#include "shell/WebAddresses.h"
-#include "shell/WebLinks.h"
+#include "links/WebAddresses.h"
+#include "links/WebLinks.h"
 #include "support/FakeLinkOpener.h"
 
 #include <QSet>
@@ -12,7 +12,6 @@ using test::ThrowingLinkOpener;
 
 using Opener = void (WebLinks::*)();
 Q_DECLARE_METATYPE(Opener)
-Q_DECLARE_METATYPE(tenvari::WebPage)
 
 namespace {
 
@@ -21,7 +20,7 @@ const QString kMaker = QString::fromLatin1(generated::kMakerSite);
 
 } // namespace
 
-class TestWebLinks : public QObject {
+class tst_WebLinks : public QObject {
     Q_OBJECT
 private slots:
     void eachOpenerOpensItsPageOnce_data();
@@ -34,7 +33,7 @@ private slots:
     void referralPageIsTheMakersOwn();
 };
 
-void TestWebLinks::eachOpenerOpensItsPageOnce_data() {
+void tst_WebLinks::eachOpenerOpensItsPageOnce_data() {
     QTest::addColumn<Opener>("opener");
     QTest::addColumn<WebPage>("page");
     QTest::addColumn<QString>("site");
@@ -50,7 +49,7 @@ void TestWebLinks::eachOpenerOpensItsPageOnce_data() {
     QTest::newRow("OpenProductsPage") << &WebLinks::OpenProductsPage << WebPage::Products << kMaker;
 }
 
-void TestWebLinks::eachOpenerOpensItsPageOnce() {
+void tst_WebLinks::eachOpenerOpensItsPageOnce() {
     QFETCH(Opener, opener);
     QFETCH(WebPage, page);
     QFETCH(QString, site);
@@ -66,7 +65,7 @@ void TestWebLinks::eachOpenerOpensItsPageOnce() {
              qPrintable(desktop.opened.first() + QLatin1String(" is not under ") + site));
 }
 
-void TestWebLinks::sevenDistinctAbsoluteWebAddresses() {
+void tst_WebLinks::sevenDistinctAbsoluteWebAddresses() {
     const QList<WebPage> pages{WebPage::OnlineHelp, WebPage::Home,    WebPage::Download,
                                WebPage::Donate,     WebPage::CoBrand, WebPage::FullBrand,
                                WebPage::Products};
@@ -85,7 +84,7 @@ void TestWebLinks::sevenDistinctAbsoluteWebAddresses() {
     QCOMPARE(distinct.size(), 7);
 }
 
-void TestWebLinks::openWebPageHandsTheAddressOnUnchanged_data() {
+void tst_WebLinks::openWebPageHandsTheAddressOnUnchanged_data() {
     QTest::addColumn<QString>("address");
     QTest::newRow("page") << QStringLiteral("https://maker.example.com/software.html");
     QTest::newRow("encoded query")
@@ -93,7 +92,7 @@ void TestWebLinks::openWebPageHandsTheAddressOnUnchanged_data() {
     QTest::newRow("empty") << QString();
 }
 
-void TestWebLinks::openWebPageHandsTheAddressOnUnchanged() {
+void tst_WebLinks::openWebPageHandsTheAddressOnUnchanged() {
     QFETCH(QString, address);
     test::FakeLinkOpener desktop;
     WebLinks links(desktop);
@@ -101,11 +100,11 @@ void TestWebLinks::openWebPageHandsTheAddressOnUnchanged() {
     QCOMPARE(desktop.opened, QStringList{address});
 }
 
-void TestWebLinks::failingDesktopStaysSilent_data() {
+void tst_WebLinks::failingDesktopStaysSilent_data() {
     eachOpenerOpensItsPageOnce_data();
 }
 
-void TestWebLinks::failingDesktopStaysSilent() {
+void tst_WebLinks::failingDesktopStaysSilent() {
     QFETCH(Opener, opener);
     ThrowingLinkOpener desktop;
     WebLinks links(desktop);
@@ -119,7 +118,7 @@ void TestWebLinks::failingDesktopStaysSilent() {
     QCOMPARE(desktop.calls, 2);
 }
 
-void TestWebLinks::referralPageIsTheMakersOwn() {
+void tst_WebLinks::referralPageIsTheMakersOwn() {
     const QString referral = WebLinks::referralPage();
     QVERIFY(referral.startsWith(kMaker + QLatin1Char('/')));
     QVERIFY(QUrl(referral, QUrl::StrictMode).isValid());
@@ -127,5 +126,5 @@ void TestWebLinks::referralPageIsTheMakersOwn() {
     QVERIFY(WebLinks::productSite().startsWith(kProduct + QLatin1Char('/')));
 }
 
-QTEST_APPLESS_MAIN(TestWebLinks)
+QTEST_APPLESS_MAIN(tst_WebLinks)
 #include "tst_weblinks.moc"
