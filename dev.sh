@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what a Debian 12 machine lacks, builds Tenvari and runs it or its tests.
 #
 #   ./dev.sh run        build (default preset) and start Tenvari

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one reading's computation: ComputeAyanamsa against the two sines
 // it cannot avoid, and the text of the result label.
 //

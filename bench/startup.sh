@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: launches Tenvari and a minimal Qt Widgets program many
 # times each under Xvfb and reports, for each, the median time from launch
 # until its window is mapped and the median peak memory (VmHWM), and the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tenvari_add_library(NAME <target> [QT] [DEPS <targets>...])
 #
 # One static library per src/ folder, made of every .cpp and .h in it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tenvari_add_tests(LIBS <targets>...)
 #
 # Turns every tst_*.cpp in the calling folder into its own test executable

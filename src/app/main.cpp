@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "links/WebLinks.h"
 #include "platform/Clock.h"
 #include "platform/DesktopLinkOpener.h"
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
-#include "widgets/AppIcon.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
-#include "links/WebLinks.h"
+#include "widgets/AppIcon.h"
 
 #include <QApplication>
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/WebLinks.h"
 
-#include "platform/LinkOpener.h"
 #include "links/WebAddresses.h"
+#include "platform/LinkOpener.h"
 
 #include <string_view>
 

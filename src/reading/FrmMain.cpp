@@ -1,19 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/FrmMain.h"
 
 #include "astro/AngleFormat.h"
 #include "astro/DateReduction.h"
 #include "astro/Lahiri.h"
 #include "platform/AppInfo.h"
-#include "widgets/ClickableLabel.h"
-#include "widgets/KeyCodes.h"
-#include "widgets/Look.h"
 #include "platform/MessageService.h"
-#include "widgets/Twips.h"
 #include "reading/KeystrokeFilters.h"
 #include "reading/PlaceCheck.h"
 #include "reading/TextNumbers.h"
 #include "reading/WindowPlacement.h"
 #include "timezones/FrmTimeZone.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/KeyCodes.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

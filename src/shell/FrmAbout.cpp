@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FrmAbout.h"
 
+#include "links/WebLinks.h"
 #include "platform/AppInfo.h"
+#include "widgets/AppIcon.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
-#include "widgets/AppIcon.h"
-#include "links/WebLinks.h"
 
 #include <QFrame>
 #include <QLabel>

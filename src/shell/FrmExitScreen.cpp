@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/FrmExitScreen.h"
 
+#include "links/WebLinks.h"
 #include "platform/AppInfo.h"
-#include "widgets/ClickableLabel.h"
 #include "platform/Clock.h"
+#include "shell/ExitApplication.h"
+#include "shell/ReferralForm.h"
+#include "widgets/AppIcon.h"
+#include "widgets/ClickableLabel.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowStacking.h"
-#include "widgets/AppIcon.h"
-#include "shell/ExitApplication.h"
-#include "shell/ReferralForm.h"
-#include "links/WebLinks.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

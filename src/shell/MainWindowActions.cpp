@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/MainWindowActions.h"
 
+#include "links/WebLinks.h"
 #include "reading/FrmMain.h"
 #include "shell/FrmAbout.h"
-#include "links/WebLinks.h"
 
 namespace tenvari {
 

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ReferralForm.h"
 
+#include "links/WebLinks.h"
+#include "platform/MessageService.h"
 #include "widgets/KeyCodes.h"
 #include "widgets/Look.h"
-#include "platform/MessageService.h"
 #include "widgets/Twips.h"
 #include "widgets/TypedText.h"
-#include "links/WebLinks.h"
 
 #include <QEvent>
 #include <QFocusEvent>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/UpdateReminder.h"
 
+#include "links/WebLinks.h"
 #include "platform/Clock.h"
 #include "platform/MessageService.h"
 #include "platform/SettingsStore.h"
-#include "links/WebLinks.h"
 
 #include <QLocale>
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "timezones/FrmTimeZone.h"
 
 #include "platform/AppInfo.h"
+#include "timezones/TimeZoneTable.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
-#include "timezones/TimeZoneTable.h"
 
 #include <QLineEdit>
 #include <QListWidget>

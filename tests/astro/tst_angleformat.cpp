@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degrees, minutes and seconds of arc as text, and the ayanamsa label text.
 //
 // Texts are compared byte for byte (UTF-8; the degree sign is C2 B0).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reduction of a civil date and local time to Julian centuries.
 //
 // Reference values: day numbers from an independent proleptic Gregorian

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lahiri ayanamsa with nutation, and the whole computation from a birth
 // moment to the label text.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/WebAddresses.h"
 #include "links/WebLinks.h"
 #include "support/FakeLinkOpener.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for a copy of the program in the lock tests: asks the
 // single-instance guard and says "running" or "refused" on stdout.
 // A refused copy ends at once with status 0; a running one holds the lock

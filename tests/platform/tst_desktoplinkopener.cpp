@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real opener against a stand-in xdg-open placed first on PATH.
 //
 // QDesktopServices hands addresses to xdg-open only through a platform

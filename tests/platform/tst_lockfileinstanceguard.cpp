@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance rule across real processes (lockprobe, a copy that
 // asks the guard and holds its lock), and the leftovers of copies that
 // ended without cleaning up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store on QSettings: what is written comes back
 // exactly, keys do not mix, and a store that cannot be written says so.
 

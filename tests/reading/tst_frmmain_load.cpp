@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as it opens: its lists, its record, the tab order through
 // the controls out of sight, what each layout shows, the Back command, the
 // menus and links, and the wiring of the keystroke filters, the place
 // check and the time zone picker.
 
+#include "reading/WindowPlacement.h"
 #include "support/FormDriver.h"
 #include "widgets/Twips.h"
-#include "reading/WindowPlacement.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -14,7 +15,6 @@
 
 using namespace tenvari;
 using namespace tenvari::test;
-
 
 class tst_FrmMainLoad : public QObject {
     Q_OBJECT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke handlers of the name, zone, degree and minute boxes, given
 // character codes directly: which codes pass, which are changed, and the
 // message and icon of a refusal.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keystroke filters of the main form, typed as a user types: what ends
 // up in each box and which messages the user had to close on the way.
 

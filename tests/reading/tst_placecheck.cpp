@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden place block: the button behind the country box checks that
 // city, state and country hold something, one prompt at a time.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A reading end to end through the form: the result labels, the Universal
 // Time of the input the form hands to the computation (zone rule,
 // East/West, daylight saving through the hidden box), what takes no part,
@@ -9,10 +10,10 @@
 // calendar. Universal Time is a sum of hours and minutes/60 and is compared
 // exactly.
 
-#include "support/FormDriver.h"
 #include "astro/DateReduction.h"
-#include "widgets/Twips.h"
 #include "reading/WindowPlacement.h"
+#include "support/FormDriver.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 

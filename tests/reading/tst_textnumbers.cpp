@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-to-number rules of the main form: trimming, the numeric value of
 // a whole text, the leading number, the whole-number rule (ties to even,
 // 16-bit range), the zone rule, and the horizontal centring.

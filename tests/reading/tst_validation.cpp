@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks before a reading: their order, their exact messages and
 // icons, where the focus goes, the leap-year and thirty-day-month rows, and
 // that a refused reading changes nothing on the screen.
 
+#include "reading/WindowPlacement.h"
 #include "support/FormDriver.h"
 #include "widgets/Twips.h"
-#include "reading/WindowPlacement.h"
 
 #include <QAction>
 

@@ -1,19 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shutdown: closing the main form brings the exit screen, on top; the
 // exit screen's texts, check box and links; ExitApplication closing every
 // window, also when close handlers call it again or resist.
 
-#include "widgets/Twips.h"
+#include "links/WebLinks.h"
 #include "reading/FrmMain.h"
 #include "shell/ExitApplication.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/StartUp.h"
-#include "links/WebLinks.h"
 #include "support/FakeClock.h"
 #include "support/FakeInstanceGuard.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSettingsStore.h"
 #include "support/Windows.h"
+#include "widgets/Twips.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModalRun.h"
-#include "widgets/Look.h"
-#include "widgets/Twips.h"
+#include "links/WebLinks.h"
 #include "reading/FrmMain.h"
-#include "widgets/AppIcon.h"
 #include "shell/FrmAbout.h"
 #include "shell/MainWindowActions.h"
-#include "links/WebLinks.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
+#include "widgets/AppIcon.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -23,7 +24,6 @@
 using namespace tenvari;
 using test::ModalRun;
 using test::runModal;
-
 
 namespace {
 

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ModalRun.h"
+#include "links/WebLinks.h"
 #include "reading/FrmMain.h"
 #include "shell/MainWindowActions.h"
-#include "links/WebLinks.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 
@@ -21,7 +22,6 @@ using namespace tenvari;
 using test::ModalRun;
 using test::runModal;
 using test::ThrowingLinkOpener;
-
 
 namespace {
 

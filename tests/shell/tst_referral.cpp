@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit screen's referral form, driven as a user drives it: prompts
 // that clear and come back, spaces refused in the address boxes, the checks
 // in their order, and the referral address with every entry arriving
 // exactly as typed.
 
+#include "links/WebLinks.h"
 #include "reading/TextNumbers.h"
 #include "shell/ExitApplication.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/ReferralForm.h"
-#include "links/WebLinks.h"
 #include "support/FakeClock.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with fakes: the single-instance answer first, then the update
 // reminder, then the main form, each step on its own.
 
+#include "links/WebLinks.h"
 #include "reading/FrmMain.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "shell/UpdateReminder.h"
-#include "links/WebLinks.h"
 #include "support/FakeClock.h"
 #include "support/FakeInstanceGuard.h"
 #include "support/FakeLinkOpener.h"
@@ -20,7 +21,6 @@
 
 using namespace tenvari;
 using namespace tenvari::test;
-
 
 namespace {
 

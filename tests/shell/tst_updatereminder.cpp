@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update reminder: when it asks, what it stores, what it opens, in
 // ISO and in locales' short date formats, and with a store that fails.
 
-#include "shell/UpdateReminder.h"
 #include "links/WebLinks.h"
+#include "shell/UpdateReminder.h"
 #include "support/FakeClock.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
@@ -16,7 +17,6 @@ using tenvari::test::FakeClock;
 using tenvari::test::FakeLinkOpener;
 using tenvari::test::FakeMessageService;
 using tenvari::test::FakeSettingsStore;
-
 
 namespace {
 

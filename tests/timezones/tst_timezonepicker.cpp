@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time zone picker as the main form opens it from "TZ Help": where it
 // appears, what it shows, what a double-click writes into the zone boxes
 // and that nothing else on the form changes.

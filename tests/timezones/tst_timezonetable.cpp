@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table of named time zones: its size, its order, the texts of selected
 // rows, and the offset of every row read back from its text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mapping of Qt key events to the keystroke handlers' character codes,
 // and the per-character hook on a line edit, driven with real key events.
 

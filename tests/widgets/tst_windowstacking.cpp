@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Putting a window on top: it stays where it was placed, at its size, is
 // shown, and is marked to stay above others without taking the focus;
 // also when it was already on screen.
