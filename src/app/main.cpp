@@ -30,6 +30,6 @@ int main(int argc, char* argv[]) {
     StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
     startUp.run();
     if (exitApplication.hasEnded())
-        return exitApplication.status();
+        return 0;
     return QApplication::exec();
 }

@@ -72,11 +72,7 @@ QString WebLinks::referralPage() {
 }
 
 void WebLinks::OpenWebPage(const QString& address) {
-    try {
-        opener_.open(address);
-    } catch (...) {
-        // Opening a page never reaches the user as a failure.
-    }
+    opener_.open(address);
 }
 
 } // namespace tenvari

@@ -20,10 +20,10 @@ public:
     static QString productSite();
     static QString referralPage();
 
-    // Hands the address to the desktop and returns at once; failures are
-    // silent.
+    // Hands the address to the desktop and returns at once. Whether a
+    // browser came up is not known; the handler that opens a page runs it
+    // as a step of its own (runStep), so a failing desktop stays silent.
     void OpenWebPage(const QString& address);
-    void open(WebPage page) { OpenWebPage(address(page)); }
 
     void OpenOnlineHelp() { open(WebPage::OnlineHelp); }
     void OpenHomePage() { open(WebPage::Home); }
@@ -34,6 +34,8 @@ public:
     void OpenProductsPage() { open(WebPage::Products); }
 
 private:
+    void open(WebPage page) { OpenWebPage(address(page)); }
+
     LinkOpener& opener_;
 };
 

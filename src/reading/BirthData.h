@@ -61,8 +61,20 @@ struct BirthData {
     bool dst = false;
 };
 
-// The text fields a conversion to BirthMoment can fail on.
-enum class BirthField { ZoneHours, ZoneMinutes, LonDegrees, LonMinutes };
+// The text fields of the form that a check or the conversion to
+// BirthMoment can refuse; the refusal puts the focus on the field's box.
+enum class BirthField {
+    Name,
+    LonDegrees,
+    LonMinutes,
+    LatDegrees,
+    LatMinutes,
+    ZoneHours,
+    ZoneMinutes,
+    City,
+    State,
+    Country
+};
 
 // The computation's input formed from the form's record, or the first field
 // that could not be converted (then `moment` is not to be used).

@@ -4,23 +4,14 @@
 #include "astro/BirthMoment.h"
 #include "links/WebPage.h"
 #include "reading/BirthData.h"
+#include "reading/FrmMainUi.h"
 
 #include <QMainWindow>
-#include <array>
-
-class QCheckBox;
-class QComboBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class QRadioButton;
 
 namespace tenvari {
 
-class ClickableLabel;
 class MessageService;
+struct Refusal;
 
 // The main window: birth details in, the Lahiri ayanamsa out.
 //
@@ -29,14 +20,17 @@ class MessageService;
 // controls placed outside their frames' visible area (longitude and
 // latitude degrees and minutes, daylight saving, the place block): they
 // cannot be seen but keep their values and their place in the tab order.
+// FrmMainUi builds the controls and names them (its header has a legend of
+// the names); this class holds the handlers and the window's placement.
 //
 // A reading (cmdRashi or File > "Get My Ayanamsa Reading") runs:
-//   ValidateBirthData        refuses bad input with one message box
 //   birthData()              the form's values as a BirthData record
+//   checkBirthData           refuses bad input (ValidateBirthData shows it)
 //   toBirthMoment            the record as the computation's input;
 //                            a zone text that is no number is refused here
 //   ComputeAyanamsa          the correction in degrees
 //   AyanamsaDisplayText      its text for lblAyanamsa
+//   ResultTexts              the weekday, date and time labels
 // then fills the result panel (Frame6) and widens the window to the result
 // layout, centred on the screen. "&Back" narrows it again.
 //
@@ -51,7 +45,7 @@ public:
     // The computation's input of the last reading (all zero before it).
     const BirthMoment& birthMoment() const { return moment_; }
     // The form's values as they stand.
-    BirthData birthData() const;
+    BirthData birthData() const { return ui_.birthData(); }
 
 signals:
     void pageRequested(tenvari::WebPage page);
@@ -63,11 +57,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void buildMenus();
-    void buildTopAndBottomStrips(QWidget& client);
-    void buildInputPanel(QWidget& client);
-    void buildResultPanel(QWidget& client);
-    void setTabOrderChain();
     void connectHandlers();
 
     void Form_Load();
@@ -81,54 +70,13 @@ private:
     // Sets the window's width in twips and centres it horizontally on its
     // screen; the top edge stays.
     void showLayout(int widthTwips);
-    void refuse(const QString& text, bool stopIcon, QWidget* focus);
+    // Shows the refusal's message and moves the focus it names.
+    void refuse(const Refusal& refusal);
 
     MessageService& messages_;
+    FrmMainUi ui_;
     BirthMoment moment_;
     bool placed_ = false; // centred on the screen at the first show
-
-    QFrame* Frame1_ = nullptr;
-    QFrame* Frame2_ = nullptr;
-    QFrame* Frame5_ = nullptr;
-    QFrame* Frame6_ = nullptr;
-    QGroupBox* fraZone_ = nullptr;
-    QGroupBox* Frame3_ = nullptr;
-    QGroupBox* Frame4_ = nullptr;
-
-    QLineEdit* txtName_ = nullptr;
-    QComboBox* cboMonth_ = nullptr;
-    QComboBox* cboDate_ = nullptr;
-    QComboBox* cboYear_ = nullptr;
-    QComboBox* cboHH_ = nullptr;
-    QComboBox* cboMM_ = nullptr;
-    QComboBox* cboSS_ = nullptr;
-    QLineEdit* txtZoneHour_ = nullptr;
-    QLineEdit* txtZoneMinute_ = nullptr;
-    QLabel* lblTZHelp_ = nullptr;
-    QCheckBox* chkDST_ = nullptr;
-    std::array<QRadioButton*, 2> optLong_{};
-    QLineEdit* txtLonD_ = nullptr;
-    QLineEdit* txtLonM_ = nullptr;
-    QLineEdit* txtLatD_ = nullptr;
-    QLineEdit* txtLatM_ = nullptr;
-    std::array<QRadioButton*, 2> optLat_{};
-    QLineEdit* txtMCity_ = nullptr;
-    QLineEdit* txtMState_ = nullptr;
-    QLineEdit* txtMCountry_ = nullptr;
-    QPushButton* cmdBrowser_ = nullptr;
-    QPushButton* cmdRashi_ = nullptr;
-    QPushButton* cmdBack_ = nullptr;
-
-    ClickableLabel* Label61_ = nullptr;
-    ClickableLabel* Label19_ = nullptr;
-    ClickableLabel* lblFullBrand_ = nullptr;
-    ClickableLabel* lblCobrand_ = nullptr;
-
-    QLabel* lblName_ = nullptr;
-    QLabel* lblAyanamsa_ = nullptr;
-    QLabel* lblDay_ = nullptr;
-    QLabel* lblDOB_ = nullptr;
-    QLabel* lblTimeOfBirth_ = nullptr;
 };
 
 } // namespace tenvari

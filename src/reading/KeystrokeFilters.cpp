@@ -2,6 +2,7 @@
 #include "reading/KeystrokeFilters.h"
 
 #include "platform/MessageService.h"
+#include "widgets/HandlerStep.h"
 #include "widgets/KeyCodes.h"
 
 #include <QString>
@@ -26,10 +27,7 @@ constexpr bool isDigit(int code) {
 // Shows the refusal; the character is refused whether or not the box could
 // be shown, so a failing message service never lets the character through.
 int refuse(const char* text, MessageIcon icon, MessageService& messages) {
-    try {
-        messages.show(QString::fromLatin1(text), icon, MessageButtons::Ok);
-    } catch (...) {
-    }
+    runStep([&] { messages.show(QString::fromLatin1(text), icon, MessageButtons::Ok); });
     return 0;
 }
 

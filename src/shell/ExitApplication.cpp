@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ExitApplication.h"
 
-#include <QApplication>
+#include "widgets/HandlerStep.h"
+#include "widgets/Windows.h"
+
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -13,11 +16,11 @@ namespace {
 // this many rounds whatever is still visible is hidden.
 constexpr int kMaxCloseRounds = 16;
 
-QList<QPointer<QWidget>> visibleWindows() {
+// Held as guarded pointers: a window deleted while others close drops out.
+QList<QPointer<QWidget>> visibleWindowsNow() {
     QList<QPointer<QWidget>> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->isVisible())
-            windows << widget;
+    for (QWidget* window : visibleWindows())
+        windows << window;
     return windows;
 }
 
@@ -31,20 +34,16 @@ void ExitApplication::quitEventLoop(int status) {
 
 void ExitApplication::operator()() {
     ++depth_;
-    try {
-        closeAllWindows();
-    } catch (...) {
-        // Closing went as far as it could; the process ends all the same.
-    }
+    // Closing goes as far as it can; the process ends all the same.
+    runStep([this] { closeAllWindows(); });
     --depth_;
     if (ended_)
         return;
     ended_ = true;
-    try {
+    runStep([this] {
         if (endProcess_)
-            endProcess_(status());
-    } catch (...) {
-    }
+            endProcess_(0);
+    });
 }
 
 bool ExitApplication::wasAsked(const QWidget* window) const {
@@ -64,23 +63,20 @@ void ExitApplication::closeAllWindows() {
 
     for (int round = 0; round < kMaxCloseRounds; ++round) {
         bool askedAny = false;
-        for (const QPointer<QWidget>& window : visibleWindows()) {
+        for (const QPointer<QWidget>& window : visibleWindowsNow()) {
             if (!window || wasAsked(window))
                 continue;
             asked_ << window;
             askedAny = true;
             bool closed = false;
-            try {
-                closed = window->close();
-            } catch (...) {
-            }
+            runStep([&] { closed = window->close(); });
             if (window && !closed)
                 window->hide();
         }
         if (!askedAny)
             break;
     }
-    for (const QPointer<QWidget>& window : visibleWindows())
+    for (const QPointer<QWidget>& window : visibleWindowsNow())
         if (window && !wasAsked(window))
             window->hide();
     if (outermost)

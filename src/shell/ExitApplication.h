@@ -32,7 +32,6 @@ public:
     // The process was told to end (so the program's entry must not start
     // the event loop when this happened before it).
     bool hasEnded() const { return ended_; }
-    int status() const { return 0; }
 
     static void quitEventLoop(int status);
 

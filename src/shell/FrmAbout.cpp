@@ -5,6 +5,8 @@
 #include "platform/AppInfo.h"
 #include "widgets/AppIcon.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/Factories.h"
+#include "widgets/HandlerStep.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
 
@@ -20,22 +22,16 @@ constexpr int kIconPixels = 32;
 
 QLabel* textLabel(QWidget* parent, const char* name, const QString& text, const QRect& where,
                   const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(where);
+    QLabel* label = textBlock(name, text, parent, where);
     label->setFont(font);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     look::paintText(*label, look::kCyanText);
     return label;
 }
 
 ClickableLabel* linkLabel(QWidget* parent, const char* name, const QString& text,
                           const QRect& where) {
-    auto* label = new ClickableLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(where);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* label = textBlock<ClickableLabel>(name, text, parent, where);
+    label->setWordWrap(false);
     label->makeLink(false);
     look::paintText(*label, look::kPaleGreen);
     return label;
@@ -57,23 +53,18 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
     look::paint(*this, look::kTeal, look::kCyanText);
 
     // Focus order first: the button is the only control that takes focus.
-    cmdOK_ = new QPushButton(QStringLiteral("&OK"), this);
-    cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setGeometry(twipsRect(4680, 3615, 1260, 345));
-    cmdOK_->setFont(look::verdana(8.25, true));
-    look::paintButton(*cmdOK_, look::kLightGrey);
+    cmdOK_ = button("cmdOK", "&OK", this, twipsRect(4680, 3615, 1260, 345), look::kLightGrey);
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
 
-    picIcon_ = new QLabel(this);
-    picIcon_->setObjectName(QStringLiteral("picIcon"));
-    picIcon_->setGeometry(twipsRect(150, 150, 510, 510));
-    picIcon_->setAlignment(Qt::AlignCenter);
-    picIcon_->setPixmap(appIconPixmap(kIconPixels));
+    auto* picIcon = named<QLabel>("picIcon", this);
+    picIcon->setGeometry(twipsRect(150, 150, 510, 510));
+    picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setPixmap(appIconPixmap(kIconPixels));
 
-    Label2_ = textLabel(this, "Label2", QString::fromLatin1(kWindowCaption),
-                        twipsRect(780, 285, 3390, 240), look::verdana(9.75, true));
-    Label1_ = textLabel(
+    textLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twipsRect(780, 285, 3390, 240),
+              look::verdana(9.75, true));
+    textLabel(
         this, "Label1",
         QStringLiteral("The Tenvari calculates the Ayanamsa for a particular place for a given "
                        "date and time. This tool is based on the Lahiri Ayanamsa. Ayanamsa "
@@ -81,42 +72,38 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
                        "longitudinal difference between the tropical and sidereal zodiacs."),
         twipsRect(240, 840, 5715, 1215), look::verdana(8.25));
 
-    lblHomePage_ =
+    ClickableLabel* lblHomePage =
         linkLabel(this, "lblHomePage",
                   QStringLiteral("Click here to visit ") + WebLinks::address(WebPage::Home),
                   twipsRect(1320, 2160, 4650, 195));
-    connect(lblHomePage_, &ClickableLabel::clicked, this, &FrmAbout::lblHomePage_Click);
+    connect(lblHomePage, &ClickableLabel::clicked, this, &FrmAbout::lblHomePage_Click);
 
-    Label3_ = textLabel(this, "Label3",
-                        QStringLiteral("Home Business Opportunity. Start your own Internet "
-                                       "business and make money online. Get this software fully "
-                                       "branded for your website."),
-                        twipsRect(120, 2520, 5685, 675), look::verdana(8.25, true));
+    textLabel(this, "Label3",
+              QStringLiteral("Home Business Opportunity. Start your own Internet "
+                             "business and make money online. Get this software fully "
+                             "branded for your website."),
+              twipsRect(120, 2520, 5685, 675), look::verdana(8.25, true));
 
-    lblCoBrand_ = linkLabel(this, "lblCoBrand", QStringLiteral("Click here for more details"),
-                            twipsRect(3360, 3240, 2610, 195));
-    connect(lblCoBrand_, &ClickableLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
+    ClickableLabel* lblCoBrand =
+        linkLabel(this, "lblCoBrand", QStringLiteral("Click here for more details"),
+                  twipsRect(3360, 3240, 2610, 195));
+    connect(lblCoBrand, &ClickableLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
 
     // A one-pixel rule from (0, 3480) to (6150, 3480); the window clips the
     // part beyond its right edge.
-    Line2_ = new QFrame(this);
-    Line2_->setObjectName(QStringLiteral("Line2"));
-    Line2_->setFrameShape(QFrame::HLine);
-    Line2_->setFrameShadow(QFrame::Plain);
-    Line2_->setLineWidth(1);
-    Line2_->setGeometry(twips(0), twips(3480), twips(6150), 1);
-    look::paintText(*Line2_, look::kPaleGreen);
+    auto* Line2 = named<QFrame>("Line2", this);
+    Line2->setFrameShape(QFrame::HLine);
+    Line2->setFrameShadow(QFrame::Plain);
+    Line2->setLineWidth(1);
+    Line2->setGeometry(twips(0), twips(3480), twips(6150), 1);
+    look::paintText(*Line2, look::kPaleGreen);
 
     cmdOK_->setFocus();
 }
 
 void FrmAbout::showModal(WebLinks& links) {
-    try {
-        FrmAbout box(links);
-        box.exec();
-    } catch (...) {
-        // The about box never reaches the user as a failure.
-    }
+    FrmAbout box(links);
+    box.exec();
 }
 
 void FrmAbout::cmdOK_Click() {
@@ -124,11 +111,11 @@ void FrmAbout::cmdOK_Click() {
 }
 
 void FrmAbout::lblHomePage_Click() {
-    links_.OpenHomePage();
+    runStep([this] { links_.OpenHomePage(); });
 }
 
 void FrmAbout::lblCoBrand_Click() {
-    links_.OpenFullBrandPage();
+    runStep([this] { links_.OpenFullBrandPage(); });
 }
 
 } // namespace tenvari

@@ -3,8 +3,6 @@
 
 #include <QDialog>
 
-class QFrame;
-class QLabel;
 class QPushButton;
 
 namespace tenvari {
@@ -17,6 +15,11 @@ class WebLinks;
 // buttons, centred on the screen, application-modal while it is open. It
 // keeps nothing: showModal builds a new box for each opening and discards
 // it once it is closed ("&OK", Enter, Escape or the title bar).
+//
+// Legend of the names: picIcon the program's icon, Label2 the caption
+// "Tenvari v1.05", Label1 what the program computes, lblHomePage link to the
+// maker's home page, Label3 the offer of a branded edition, lblCoBrand link
+// to it, Line2 the rule above cmdOK ("&OK").
 class FrmAbout : public QDialog {
     Q_OBJECT
 public:
@@ -32,13 +35,6 @@ private:
     void lblCoBrand_Click();
 
     WebLinks& links_;
-    QLabel* picIcon_ = nullptr;
-    QLabel* Label2_ = nullptr;
-    QLabel* Label1_ = nullptr;
-    ClickableLabel* lblHomePage_ = nullptr;
-    QLabel* Label3_ = nullptr;
-    ClickableLabel* lblCoBrand_ = nullptr;
-    QFrame* Line2_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
 };
 

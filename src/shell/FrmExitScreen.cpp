@@ -8,6 +8,8 @@
 #include "shell/ReferralForm.h"
 #include "widgets/AppIcon.h"
 #include "widgets/ClickableLabel.h"
+#include "widgets/Factories.h"
+#include "widgets/HandlerStep.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
 #include "widgets/WindowStacking.h"
@@ -26,12 +28,8 @@ namespace {
 
 QLabel* addLabel(QWidget* parent, const char* objectName, const QString& text, const QRect& area,
                  const QFont& font) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
+    QLabel* label = textBlock(objectName, text, parent, area);
     label->setFont(font);
-    label->setGeometry(area);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
 }
 
@@ -70,46 +68,44 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
     look::paint(*this, Qt::white, Qt::black);
     setFixedSize(twipsSize(11115, 4725));
 
-    Picture1_ = new QLabel(this);
-    Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->setGeometry(twipsRect(120, 120, 480, 480));
-    Picture1_->setPixmap(appIconPixmap(twips(480)));
+    auto* Picture1 = named<QLabel>("Picture1", this);
+    Picture1->setGeometry(twipsRect(120, 120, 480, 480));
+    Picture1->setPixmap(appIconPixmap(twips(480)));
 
-    Label1_ = addLabel(this, "Label1", QString::fromLatin1(kWindowCaption),
-                       twipsRect(720, 150, 4680, 420), look::verdana(14, true));
-    look::paintText(*Label1_, look::kNavy);
+    QLabel* Label1 = addLabel(this, "Label1", QString::fromLatin1(kWindowCaption),
+                              twipsRect(720, 150, 4680, 420), look::verdana(14, true));
+    look::paintText(*Label1, look::kNavy);
 
     Label2_ = addLabel(this, "Label2", {}, twipsRect(120, 720, 5280, 1140), look::verdana(9));
 
-    Check1_ = new QCheckBox(QStringLiteral("Yes! Take me to the web community now"), this);
-    Check1_->setObjectName(QStringLiteral("Check1"));
+    Check1_ =
+        named<QCheckBox>("Check1", this, QStringLiteral("Yes! Take me to the web community now"));
     Check1_->setFont(look::verdana(8, true));
     Check1_->setGeometry(twipsRect(120, 1980, 5280, 315));
     connect(Check1_, &QCheckBox::clicked, this, &FrmExitScreen::Check1_Click);
 
-    auto* fraSoftware = new QGroupBox(QStringLiteral("Our Software Collection"), this);
-    fraSoftware->setObjectName(QStringLiteral("fraSoftware"));
+    auto* fraSoftware =
+        named<QGroupBox>("fraSoftware", this, QStringLiteral("Our Software Collection"));
     fraSoftware->setFont(look::verdana(8, true));
     fraSoftware->setGeometry(twipsRect(120, 2400, 5280, 1575));
 
-    lblGoToHome_ = new ClickableLabel(QStringLiteral("See all our free software"), fraSoftware);
-    lblGoToHome_->setObjectName(QStringLiteral("lblGoToHome"));
+    lblGoToHome_ = named<ClickableLabel>("lblGoToHome", fraSoftware,
+                                         QStringLiteral("See all our free software"));
     lblGoToHome_->setFont(look::verdana(8, true));
     lblGoToHome_->setGeometry(twipsRect(120, 330, 5040, 285));
     lblGoToHome_->makeLink();
     look::paintText(*lblGoToHome_, Qt::blue);
     connect(lblGoToHome_, &ClickableLabel::clicked, this, &FrmExitScreen::lblGoToHome_Click);
 
-    Label3_ = addLabel(fraSoftware, "Label3",
-                       QStringLiteral("Astrology, numerology and calendar tools from the "
-                                      "makers of Tenvari: small, free and easy to use."),
-                       twipsRect(120, 690, 5040, 780), look::verdana(8));
+    addLabel(fraSoftware, "Label3",
+             QStringLiteral("Astrology, numerology and calendar tools from the "
+                            "makers of Tenvari: small, free and easy to use."),
+             twipsRect(120, 690, 5040, 780), look::verdana(8));
 
     fraReferral_ = new ReferralForm(messages, links, this);
     fraReferral_->setGeometry(twipsRect(5520, 120, 5475, 3855));
 
-    cmdClose_ = new QPushButton(QStringLiteral("E&xit"), this);
-    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_ = named<QPushButton>("cmdClose", this, QStringLiteral("E&xit"));
     cmdClose_->setFont(look::verdana(8, true));
     cmdClose_->setGeometry(twipsRect(9675, 4080, 1320, 495));
     connect(cmdClose_, &QPushButton::clicked, this, &FrmExitScreen::cmdClose_Click);
@@ -146,11 +142,11 @@ void FrmExitScreen::Check1_Click(bool checked) {
     if (!checked)
         return;
     Check1_->setChecked(false);
-    links_.OpenHomePage();
+    runStep([this] { links_.OpenHomePage(); });
 }
 
 void FrmExitScreen::lblGoToHome_Click() {
-    links_.OpenProductsPage();
+    runStep([this] { links_.OpenProductsPage(); });
 }
 
 } // namespace tenvari

@@ -28,6 +28,11 @@ class WebLinks;
 // (lblGoToHome opens the products page). Right: the referral form. Below:
 // "E&xit". Pressing it, or closing the window any other way, runs
 // ExitApplication. The window deletes itself when closed.
+//
+// Legend of the names: Picture1 the icon, Label1 the caption "Tenvari
+// v1.05", Label2 the promotional text, Check1 the invitation, fraSoftware
+// the frame with lblGoToHome and its text Label3, fraReferral the referral
+// form (ReferralForm), cmdClose "E&xit".
 class FrmExitScreen : public QWidget {
     Q_OBJECT
 public:
@@ -55,12 +60,9 @@ private:
 
     WebLinks& links_;
     ExitApplication& exitApplication_;
-    QLabel* Label1_ = nullptr;
-    QLabel* Picture1_ = nullptr;
     QLabel* Label2_ = nullptr;
     QCheckBox* Check1_ = nullptr;
     ClickableLabel* lblGoToHome_ = nullptr;
-    QLabel* Label3_ = nullptr;
     ReferralForm* fraReferral_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
 };

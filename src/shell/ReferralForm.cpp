@@ -3,6 +3,8 @@
 
 #include "links/WebLinks.h"
 #include "platform/MessageService.h"
+#include "widgets/Factories.h"
+#include "widgets/HandlerStep.h"
 #include "widgets/KeyCodes.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
@@ -12,7 +14,6 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QUrl>
 
 namespace tenvari {
 
@@ -25,19 +26,7 @@ constexpr int kBoxHeight = 345;
 constexpr int kFirstBoxTop = 420;
 constexpr int kBoxStep = 540;
 
-QString encoded(const QString& value) {
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
-}
-
 } // namespace
-
-QString ReferralAddress(const ReferralRecord& record, const QString& referralPage,
-                        const QString& productSite) {
-    return referralPage + QLatin1String("?taf1=") + encoded(record.name) + QLatin1String("&taf2=") +
-           encoded(record.email) + QLatin1String("&taf3=") + encoded(record.message) +
-           QLatin1String("&taf4=") + encoded(record.friendName) + QLatin1String("&taf5=") +
-           encoded(record.friendEmail) + QLatin1String("&taf6=") + encoded(productSite);
-}
 
 ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* parent)
     : QGroupBox(QStringLiteral("Refer A Friend"), parent), messages_(messages), links_(links) {
@@ -50,8 +39,7 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
     txtFriendEmail_ = addBox("txtFriendEmail", kFriendEmailPrompt, kFirstBoxTop + 3 * kBoxStep);
     txtMessage_ = addBox("txtMessage", kMessagePrompt, kFirstBoxTop + 4 * kBoxStep);
 
-    cmdSubmit_ = new QPushButton(QStringLiteral("Refer A Friend &Now"), this);
-    cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit_ = named<QPushButton>("cmdSubmit", this, QStringLiteral("Refer A Friend &Now"));
     cmdSubmit_->setFont(look::verdana(8, true));
     cmdSubmit_->setGeometry(twipsRect(kBoxLeft, kFirstBoxTop + 5 * kBoxStep, kBoxWidth, 495));
     connect(cmdSubmit_, &QPushButton::clicked, this, &ReferralForm::cmdSubmit_Click);
@@ -61,10 +49,9 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
 }
 
 QLineEdit* ReferralForm::addBox(const char* objectName, const char* prompt, int top) {
-    auto* box = new QLineEdit(QString::fromLatin1(prompt), this);
-    box->setObjectName(QString::fromLatin1(objectName));
+    QLineEdit* box =
+        textBox(objectName, this, twipsRect(kBoxLeft, top, kBoxWidth, kBoxHeight), prompt);
     box->setFont(look::verdana(8));
-    box->setGeometry(twipsRect(kBoxLeft, top, kBoxWidth, kBoxHeight));
     box->setProperty("prompt", QString::fromLatin1(prompt));
     box->installEventFilter(this);
     return box;
@@ -89,57 +76,35 @@ bool ReferralForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int ReferralForm::EmailKeyPress(QLineEdit& box, int code) {
-    if (code != ' ')
+    const std::optional<QString> refusal = refusedAddressKey(code);
+    if (!refusal)
         return code;
-    refuse("Email Address Cannot Contain Space");
-    box.setFocus(Qt::OtherFocusReason);
+    refuse(*refusal);
+    runStep([&box] { box.setFocus(Qt::OtherFocusReason); });
     return 0;
 }
 
-void ReferralForm::refuse(const char* message) {
-    messages_.show(QString::fromLatin1(message), MessageIcon::Stop, MessageButtons::Ok);
+void ReferralForm::refuse(const QString& message) {
+    runStep([&] { messages_.show(message, MessageIcon::Stop, MessageButtons::Ok); });
 }
 
 void ReferralForm::cmdSubmit_Click() {
-    try {
-        const ReferralRecord record{trimmedText(txtName_->text()), trimmedText(txtEmail_->text()),
-                                    trimmedText(txtMessage_->text()),
-                                    trimmedText(txtFriendName_->text()),
-                                    trimmedText(txtFriendEmail_->text())};
-        const auto proper = [](const QString& address) {
-            return address.contains(u'@') && address.contains(u'.');
-        };
-        if (record.email == record.friendEmail)
-            refuse("Please Enter Distinct Email Addresses");
-        else if (!proper(record.email) || !proper(record.friendEmail))
-            refuse("Please Enter Proper Email Address");
-        else
-            SendReferral(record);
-    } catch (...) {
-        // A failed send leaves the form as it was.
-    }
+    const ReferralRecord record{trimmedText(txtName_->text()), trimmedText(txtEmail_->text()),
+                                trimmedText(txtMessage_->text()),
+                                trimmedText(txtFriendName_->text()),
+                                trimmedText(txtFriendEmail_->text())};
+    if (const std::optional<QString> refusal = refusedAddresses(record))
+        refuse(*refusal);
+    else
+        runStep([&] { SendReferral(record); });
 }
 
-bool ReferralForm::SendReferral(const ReferralRecord& record) {
-    const auto missing = [](const QString& value, const char* prompt) {
-        return value.isEmpty() || value == QLatin1String(prompt);
-    };
-    if (missing(record.name, kNamePrompt))
-        refuse("Please Enter Your Name");
-    else if (missing(record.email, kEmailPrompt))
-        refuse("Please Enter Your Email");
-    else if (missing(record.message, kMessagePrompt))
-        refuse("Please Enter Your Message");
-    else if (missing(record.friendName, kFriendNamePrompt))
-        refuse("Please Enter Your Friend's Name");
-    else if (missing(record.friendEmail, kFriendEmailPrompt))
-        refuse("Please Enter Your Friend's Email");
-    else {
+void ReferralForm::SendReferral(const ReferralRecord& record) {
+    if (const std::optional<QString> refusal = refusedEntries(record))
+        refuse(*refusal);
+    else
         links_.OpenWebPage(
             ReferralAddress(record, WebLinks::referralPage(), WebLinks::productSite()));
-        return true;
-    }
-    return false;
 }
 
 } // namespace tenvari

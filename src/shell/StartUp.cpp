@@ -8,6 +8,7 @@
 #include "shell/FrmExitScreen.h"
 #include "shell/MainWindowActions.h"
 #include "shell/UpdateReminder.h"
+#include "widgets/HandlerStep.h"
 
 #include <QFileInfo>
 
@@ -36,48 +37,41 @@ FrmMain* StartUp::createDefaultMainForm() {
 
 bool StartUp::run() {
     bool anotherRunning = false;
-    try {
-        anotherRunning = services_.instances.anotherInstanceRunning();
-    } catch (...) {
-    }
+    runStep([&] { anotherRunning = services_.instances.anotherInstanceRunning(); });
     if (anotherRunning) {
-        try {
+        runStep([this] {
             services_.messages.show(QStringLiteral("Application is already running"),
                                     MessageIcon::Information, MessageButtons::Ok);
-        } catch (...) {
-        }
+        });
         services_.exitApplication();
         return false;
     }
 
-    try {
+    runStep([this] {
         ShowUpdateReminder(services_.settings, services_.clock, services_.messages, services_.links,
                            services_.applicationKey);
-    } catch (...) {
-    }
+    });
 
-    try {
+    runStep([this] {
         mainForm_ = createMainForm_();
         if (mainForm_) {
             connect(mainForm_, &FrmMain::closed, this, &StartUp::frmMain_Closed);
             mainForm_->show();
         }
-    } catch (...) {
-    }
+    });
     return true;
 }
 
 void StartUp::frmMain_Closed() {
     FrmMain* closing = mainForm_;
-    try {
+    runStep([this] {
         if (!services_.exitApplication.inProgress()) {
             if (!exitScreen_)
                 exitScreen_ = new FrmExitScreen(services_.messages, services_.links,
                                                 services_.clock, services_.exitApplication);
             exitScreen_->showOnTop();
         }
-    } catch (...) {
-    }
+    });
     // The main form is still in its close handling; it goes once that ends.
     if (closing)
         closing->deleteLater();

@@ -14,6 +14,9 @@ namespace tenvari {
 // given and closes the picker; every other way of closing writes nothing.
 // The caller places it and runs it modally (exec); one picker serves one
 // opening.
+//
+// Legend of the names: lstTimeZone the list of 71 zones, cmdQuit "&Quit"
+// (the default button, closing without a pick).
 class FrmTimeZone : public QDialog {
     Q_OBJECT
 public:

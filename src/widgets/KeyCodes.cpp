@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/KeyCodes.h"
 
+#include "widgets/HandlerStep.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -73,11 +75,9 @@ protected:
 private:
     // The handler's verdict; a handler that throws refuses the character.
     int verdict(int code) {
-        try {
-            return handler_(code);
-        } catch (...) {
-            return 0;
-        }
+        int result = 0;
+        runStep([&] { result = handler_(code); });
+        return result;
     }
 
     // True when the key event is consumed here.

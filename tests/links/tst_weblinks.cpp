@@ -9,7 +9,6 @@
 #include <stdexcept>
 
 using namespace tenvari;
-using test::ThrowingLinkOpener;
 
 using Opener = void (WebLinks::*)();
 Q_DECLARE_METATYPE(Opener)
@@ -29,8 +28,6 @@ private slots:
     void sevenDistinctAbsoluteWebAddresses();
     void openWebPageHandsTheAddressOnUnchanged_data();
     void openWebPageHandsTheAddressOnUnchanged();
-    void failingDesktopStaysSilent_data();
-    void failingDesktopStaysSilent();
     void referralPageIsTheMakersOwn();
 };
 
@@ -99,24 +96,6 @@ void tst_WebLinks::openWebPageHandsTheAddressOnUnchanged() {
     WebLinks links(desktop);
     links.OpenWebPage(address);
     QCOMPARE(desktop.opened, QStringList{address});
-}
-
-void tst_WebLinks::failingDesktopStaysSilent_data() {
-    eachOpenerOpensItsPageOnce_data();
-}
-
-void tst_WebLinks::failingDesktopStaysSilent() {
-    QFETCH(Opener, opener);
-    ThrowingLinkOpener desktop;
-    WebLinks links(desktop);
-    try {
-        (links.*opener)();
-        (links.*opener)();
-    } catch (...) {
-        QFAIL("a failure of the desktop escaped the opener");
-    }
-    // Each call stands alone: the second still reaches the desktop.
-    QCOMPARE(desktop.calls, 2);
 }
 
 void tst_WebLinks::referralPageIsTheMakersOwn() {

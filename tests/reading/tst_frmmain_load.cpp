@@ -6,6 +6,7 @@
 
 #include "reading/WindowPlacement.h"
 #include "support/FormDriver.h"
+#include "support/ModalRun.h"
 #include "widgets/Twips.h"
 
 #include <QAction>
@@ -346,14 +347,12 @@ void tst_FrmMainLoad::zoneHelpOpensPickerBesideLabel() {
     f.paste("txtZoneHour", QStringLiteral("7"));
     QString picker;
     QPoint pickerAt;
-    QTimer::singleShot(50, this, [&] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            picker = modal->objectName();
-            pickerAt = modal->pos();
-            modal->close();
-        }
-    });
-    QTest::mouseClick(f.child("lblTZHelp"), Qt::LeftButton);
+    runModal([&] { QTest::mouseClick(f.child("lblTZHelp"), Qt::LeftButton); },
+             [&](QDialog& modal) {
+                 picker = modal.objectName();
+                 pickerAt = modal.pos();
+                 modal.close();
+             });
     // Back here only once the picker is closed.
     QCOMPARE(picker, QStringLiteral("FrmTimeZone"));
     QVERIFY(QApplication::activeModalWidget() == nullptr);

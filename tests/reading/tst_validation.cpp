@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The checks before a reading: their order, their exact messages and
-// icons, where the focus goes, the leap-year and thirty-day-month rows, and
-// that a refused reading changes nothing on the screen.
+// The checks before a reading, through the real form: a few rows of each
+// kind show that the form reads its boxes and lists into the record, shows
+// the refusal (message, icon) and moves the focus, and that a refused
+// reading changes nothing on the screen. The whole table of checks is
+// tst_birthdatachecks.
 
 #include "reading/WindowPlacement.h"
 #include "support/FormDriver.h"
@@ -55,37 +57,12 @@ void tst_Validation::fields_data() {
                         const char* focus, int day = 30) {
         QTest::newRow(tag) << name << lonD << lonM << latD << latM << day << message << focus;
     };
-    // The name: blanks alone do not count.
-    row("empty name", "", "1", "1", "1", "1", kName, "txtName");
     row("blank name", "   ", "1", "1", "1", "1", kName, "txtName");
     row("one letter among blanks", " A ", " 9a", "5 ", "1", "1", "", "");
-    row("empty name before 31 April", "", "1", "1", "1", "1", kName, "txtName", 31);
-    // Longitude degrees: the leading number, 0 to 179.
-    row("longitude 179", "A", "179", "1", "1", "1", "", "");
-    row("longitude 180", "A", "180", "1", "1", "1", kLonDegrees, "txtLonD");
-    row("longitude 0", "A", "0", "0", "0", "0", "", "");
-    row("longitude empty", "A", "", "1", "1", "1", kLonDegrees, "txtLonD");
-    row("longitude blanks", "A", "  ", "1", "1", "1", kLonDegrees, "txtLonD");
-    row("longitude 12a reads 12", "A", "12a", "1", "1", "1", "", "");
-    row("longitude letters read 0", "A", "ab", "1", "1", "1", "", "");
-    row("longitude -1", "A", "-1", "1", "1", "1", kLonDegrees, "txtLonD");
-    // Longitude minutes: the whole text as a number, 0 to 59.
-    row("longitude minutes 59", "A", "1", "59", "1", "1", "", "");
-    row("longitude minutes 60", "A", "1", "60", "1", "1", kLonMinutes, "txtLonM");
-    row("longitude minutes empty", "A", "1", "", "1", "1", kLonMinutes, "txtLonM");
+    row("longitude 180: focus on the hidden box", "A", "180", "1", "1", "1", kLonDegrees,
+        "txtLonD");
     row("longitude minutes 5a", "A", "1", "5a", "1", "1", kLonMinutes, "txtLonM");
-    row("longitude minutes -1", "A", "1", "-1", "1", "1", kLonMinutes, "txtLonM");
-    // Latitude, bound 89.
-    row("latitude 89", "A", "1", "1", "89", "1", "", "");
     row("latitude 90", "A", "1", "1", "90", "1", kLatDegrees, "txtLatD");
-    row("latitude 8a reads 8", "A", "1", "1", "8a", "1", "", "");
-    row("latitude minutes 59", "A", "1", "1", "1", "59", "", "");
-    row("latitude minutes 60", "A", "1", "1", "1", "60", kLatMinutes, "txtLatM");
-    row("latitude minutes 1a", "A", "1", "1", "1", "1a", kLatMinutes, "txtLatM");
-    // Only the first problem is told.
-    row("longitude before latitude", "A", "180", "1", "90", "1", kLonDegrees, "txtLonD");
-    row("longitude minutes before latitude", "A", "1", "60", "90", "60", kLonMinutes, "txtLonM");
-    row("latitude degrees before minutes", "A", "1", "1", "90", "60", kLatDegrees, "txtLatD");
     row("latitude before the date", "A", "1", "1", "1", "60", kLatMinutes, "txtLatM", 31);
 }
 
@@ -141,22 +118,9 @@ void tst_Validation::dates_data() {
     QTest::addColumn<QString>("message"); // empty: accepted
 
     QTest::newRow("29 February 2000") << "February" << 29 << 2000 << "";
-    QTest::newRow("29 February 1904") << "February" << 29 << 1904 << "";
-    QTest::newRow("29 February 2048") << "February" << 29 << 2048 << "";
-    QTest::newRow("28 February 1901") << "February" << 28 << 1901 << "";
-    QTest::newRow("29 February 1901") << "February" << 29 << 1901 << kFebruary;
     QTest::newRow("29 February 2001") << "February" << 29 << 2001 << kFebruary;
-    QTest::newRow("29 February 2050") << "February" << 29 << 2050 << kFebruary;
-    QTest::newRow("30 February 2000") << "February" << 30 << 2000 << kFebruary;
-    QTest::newRow("31 February 2000") << "February" << 31 << 2000 << kFebruary;
-    QTest::newRow("30 February 1901") << "February" << 30 << 1901 << kFebruary;
-    QTest::newRow("31 February 1999") << "February" << 31 << 1999 << kFebruary;
-    for (const char* month : {"April", "June", "September", "November"}) {
-        QTest::addRow("31 %s", month) << month << 31 << 2001 << kThirtyDays;
-        QTest::addRow("30 %s", month) << month << 30 << 2001 << "";
-    }
-    for (const char* month : {"January", "March", "May", "July", "August", "October", "December"})
-        QTest::addRow("31 %s", month) << month << 31 << 2001 << "";
+    QTest::newRow("31 April") << "April" << 31 << 2001 << kThirtyDays;
+    QTest::newRow("31 December") << "December" << 31 << 2001 << "";
 }
 
 void tst_Validation::dates() {

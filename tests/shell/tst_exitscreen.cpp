@@ -13,8 +13,8 @@
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSettingsStore.h"
-#include "support/Windows.h"
 #include "widgets/Twips.h"
+#include "widgets/Windows.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ModalRun.h"
 #include "links/WebLinks.h"
 #include "reading/FrmMain.h"
 #include "shell/FrmAbout.h"
 #include "shell/MainWindowActions.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
+#include "support/ModalRun.h"
 #include "widgets/AppIcon.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"

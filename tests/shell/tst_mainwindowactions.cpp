@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ModalRun.h"
 #include "links/WebLinks.h"
 #include "reading/FrmMain.h"
 #include "shell/MainWindowActions.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
+#include "support/ModalRun.h"
 
 #include <QAction>
 #include <QComboBox>

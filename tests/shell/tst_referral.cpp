@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The exit screen's referral form, driven as a user drives it: prompts
-// that clear and come back, spaces refused in the address boxes, the checks
-// in their order, and the referral address with every entry arriving
+// that clear and come back, spaces refused in the address boxes, a few rows
+// of the checks through the window (the whole table is
+// tst_referralchecks), and the referral address with every entry arriving
 // exactly as typed.
 
 #include "links/WebLinks.h"
-#include "reading/TextNumbers.h"
 #include "shell/ExitApplication.h"
 #include "shell/FrmExitScreen.h"
 #include "shell/ReferralForm.h"
 #include "support/FakeClock.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
+#include "widgets/TypedText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -263,34 +264,13 @@ void tst_Referral::submit_data() {
     const QString proper = QStringLiteral("Please Enter Proper Email Address");
 
     QTest::newRow("every box at its prompt") << Entries{} << proper;
-    QTest::newRow("same address twice, the rest at prompts")
-        << Entries{{"txtEmail", "a@b.c"}, {"txtFriendEmail", "a@b.c"}} << distinct;
     QTest::newRow("same address once blanks are stripped")
         << with("txtEmail", "paste:  bob@example.net ") << distinct;
-    QTest::newRow("same text, not an address: distinct comes first")
-        << withAll({{"txtEmail", "abc"}, {"txtFriendEmail", "abc"}}) << distinct;
-    QTest::newRow("addresses differing in case only")
-        << with("txtEmail", "BOB@example.net") << QString();
-    QTest::newRow("user's address without @") << with("txtEmail", "ann.example.org") << proper;
-    QTest::newRow("friend's address without @") << with("txtFriendEmail", "bob.example") << proper;
-    QTest::newRow("user's address without a dot") << with("txtEmail", "ann@example") << proper;
-    QTest::newRow("friend's address without a dot") << with("txtFriendEmail", "bob@net") << proper;
-    QTest::newRow("friend's address at its prompt") << with("txtFriendEmail", QString()) << proper;
     QTest::newRow("name at its prompt")
         << with("txtName", QString()) << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("name typed as its prompt")
-        << with("txtName", "Your Name") << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("name of blanks")
-        << with("txtName", "   ") << QStringLiteral("Please Enter Your Name");
-    QTest::newRow("name as the prompt in small letters")
-        << with("txtName", "your name") << QString();
-    QTest::newRow("message at its prompt")
-        << with("txtMessage", QString()) << QStringLiteral("Please Enter Your Message");
     QTest::newRow("message pasted as its prompt with blanks")
         << with("txtMessage", "paste: Your Message ")
         << QStringLiteral("Please Enter Your Message");
-    QTest::newRow("friend's name at its prompt")
-        << with("txtFriendName", QString()) << QStringLiteral("Please Enter Your Friend's Name");
     QTest::newRow("name and message missing: the name is asked for first")
         << withAll({{"txtName", QString()}, {"txtMessage", "   "}})
         << QStringLiteral("Please Enter Your Name");
@@ -339,16 +319,10 @@ void tst_Referral::submit() {
 
 void tst_Referral::valuesArriveAsTyped_data() {
     QTest::addColumn<QString>("value");
+    // Typed as key presses, as a Latin-1 key, through an input method.
     QTest::newRow("ampersand") << "Tom & Jerry";
-    QTest::newRow("equals") << "a=b";
-    QTest::newRow("a forged key") << "x&taf6=https://elsewhere.example";
-    QTest::newRow("blank inside") << "two words";
     QTest::newRow("e acute") << QStringLiteral("Ren\u00e9e");
-    QTest::newRow("u umlaut") << QStringLiteral("M\u00fcller");
     QTest::newRow("Japanese") << QStringLiteral("\u65e5\u672c");
-    QTest::newRow("plus, percent, hash, question mark") << "1+1=2 100% #1 ?";
-    QTest::newRow("slashes and quotes") << "a/b\\c \"d\" 'e'";
-    QTest::newRow("an encoded-looking text") << "%41%26";
 }
 
 void tst_Referral::valuesArriveAsTyped() {

@@ -12,7 +12,7 @@
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
 #include "support/FakeSettingsStore.h"
-#include "support/Windows.h"
+#include "widgets/Windows.h"
 
 #include <QAction>
 #include <QApplication>

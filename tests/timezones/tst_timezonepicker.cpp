@@ -4,15 +4,17 @@
 // and that nothing else on the form changes.
 
 #include "support/FormDriver.h"
+#include "support/ModalRun.h"
 #include "widgets/Twips.h"
 
 #include <QListWidget>
 #include <QScrollBar>
-#include <QTimer>
 #include <functional>
 
 using namespace tenvari;
 using tenvari::test::FormDriver;
+using tenvari::test::ModalRun;
+using tenvari::test::runModal;
 
 namespace {
 
@@ -88,22 +90,17 @@ void tst_TimeZonePicker::cleanup() {
 
 bool tst_TimeZonePicker::openPicker(FormDriver& driver,
                                     const std::function<void(QWidget& picker)>& whileOpen) {
-    bool opened = false;
-    QTimer::singleShot(0, driver.form.get(), [&] {
-        QWidget* picker = QApplication::activeModalWidget();
-        if (!picker)
-            return;
-        opened = true;
-        const auto step = [&] {
-            QVERIFY(QTest::qWaitForWindowActive(picker));
-            whileOpen(*picker);
-        };
-        step();
-        if (QApplication::activeModalWidget() == picker)
-            picker->close();
-    });
-    QTest::mouseClick(driver.child<QLabel>("lblTZHelp"), Qt::LeftButton);
-    return opened;
+    const ModalRun run =
+        runModal([&] { QTest::mouseClick(driver.child<QLabel>("lblTZHelp"), Qt::LeftButton); },
+                 [&](QDialog& picker) {
+                     [&] {
+                         QVERIFY(QTest::qWaitForWindowActive(&picker));
+                         whileOpen(picker);
+                     }();
+                     if (QApplication::activeModalWidget() == &picker)
+                         picker.close();
+                 });
+    return run.opened;
 }
 
 void tst_TimeZonePicker::opensModallyWithAllRowsNoneSelected() {

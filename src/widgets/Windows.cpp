@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#pragma once
+#include "widgets/Windows.h"
 
 #include <QApplication>
-#include <QList>
 #include <QWidget>
 
-namespace tenvari::test {
+namespace tenvari {
 
-// The application's top-level windows that are on screen now.
-inline QList<QWidget*> visibleWindows() {
+QList<QWidget*> visibleWindows() {
     QList<QWidget*> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
@@ -16,4 +14,4 @@ inline QList<QWidget*> visibleWindows() {
     return windows;
 }
 
-} // namespace tenvari::test
+} // namespace tenvari

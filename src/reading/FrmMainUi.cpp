@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reading/FrmMainUi.h"
+
+#include "platform/AppInfo.h"
+#include "reading/ResultTexts.h"
+#include "reading/TextNumbers.h"
+#include "widgets/ClickableLabel.h"
+#include "widgets/Factories.h"
+#include "widgets/Look.h"
+#include "widgets/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace tenvari {
+
+namespace {
+
+// The degree and minute boxes that lie outside their frames.
+QLineEdit* degreeBox(const char* name, QWidget* parent, int left, int top, int maxLength) {
+    QLineEdit* box = textBox(name, parent, twipsRect(left, top, 495, 285), "1", maxLength);
+    look::paint(*box, look::kParchment, look::kNavy);
+    return box;
+}
+
+// The number a list entry shows (the lists hold plain whole numbers).
+int shownNumber(const QComboBox& list) {
+    const std::optional<double> value = numericValue(list.currentText());
+    const std::optional<std::int16_t> whole = value ? wholeNumber(*value) : std::nullopt;
+    return whole.value_or(0);
+}
+
+} // namespace
+
+void FrmMainUi::setupUi(QMainWindow& window) {
+    window.setObjectName(QStringLiteral("frmMain"));
+    window.setWindowTitle(QString::fromLatin1(kWindowCaption));
+
+    // The client area below the menu bar carries the teal look and the
+    // window's font; the menu bar keeps the desktop's.
+    auto* client = new QWidget(&window);
+    client->setObjectName(QStringLiteral("client"));
+    look::paint(*client, look::kTeal, look::kCyanText);
+    client->setFont(look::verdana(8.25));
+    window.setCentralWidget(client);
+
+    buildMenus(window);
+    buildTopAndBottomStrips(*client);
+    buildInputPanel(*client);
+    buildResultPanel(*client);
+    setTabOrder(window);
+}
+
+void FrmMainUi::buildMenus(QMainWindow& window) {
+    QMenu* mnuFile = window.menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNext = mnuFile->addAction(QStringLiteral("Get My Ayanamsa Reading"));
+    mnuNext->setObjectName(QStringLiteral("mnuNext"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    QMenu* mnuHelp = window.menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
+    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
+    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    mnuDonate = window.menuBar()->addAction(QStringLiteral("&Donate"));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    mkmoney = window.menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    mkmoney->setObjectName(QStringLiteral("mkmoney"));
+    mkmoney->setEnabled(false); // shown greyed: it cannot be chosen
+}
+
+void FrmMainUi::buildTopAndBottomStrips(QWidget& client) {
+    Frame2 = boxFrame("Frame2", &client, twipsRect(0, 0, 5745, 615));
+    Label61 = textBlock<ClickableLabel>("Label61", "Join our free astrology community online!",
+                                        Frame2, twipsRect(120, 150, 5505, 315), Qt::AlignCenter);
+    Label61->makeLink();
+
+    cmdRashi = button("cmdRashi", "Get My Ayanamsa Reading", &client, twipsRect(0, 5280, 5775, 375),
+                      look::kLightGrey);
+    cmdBack =
+        button("cmdBack", "&Back", &client, twipsRect(5760, 5280, 4455, 375), look::kLightGrey);
+
+    QFrame* Frame5 = boxFrame("Frame5", &client, twipsRect(0, 5640, 10575, 855));
+    lblFullBrand = textBlock<ClickableLabel>(
+        "lblFullBrand",
+        "Want this tool under your own name? Ask for a fully branded edition of Tenvari.", Frame5,
+        twipsRect(240, 180, 5505, 495), Qt::AlignLeft | Qt::AlignVCenter);
+    lblFullBrand->makeLink();
+    lblCobrand = textBlock<ClickableLabel>(
+        "lblCobrand", "Own a web site? Co-brand Tenvari with your site's name and logo.", Frame5,
+        twipsRect(6000, 180, 4305, 495), Qt::AlignLeft | Qt::AlignVCenter);
+    lblCobrand->makeLink();
+}
+
+void FrmMainUi::buildInputPanel(QWidget& client) {
+    QWidget* f1 = boxFrame("Frame1", &client, twipsRect(0, 600, 5745, 4575));
+
+    auto* label20 = textBlock(
+        "Label20",
+        "Ayanamsa (ayana means \"movement\" and amsa means \"part\") means the longitudinal "
+        "difference between the tropical and sidereal zodiacs.",
+        f1, twipsRect(120, 240, 5535, 615));
+    look::paintText(*label20, look::kPaleCyanText);
+    auto* label21 = textBlock("Label21",
+                              "The Tenvari calculates the Ayanamsa for a particular place for a "
+                              "given date and time. This tool is based on the Lahiri Ayanamsa.",
+                              f1, twipsRect(120, 960, 5535, 615));
+    look::paintText(*label21, look::kPeach);
+
+    caption("Label13", "Name", f1, 480, 1725);
+    txtName = textBox("txtName", f1, twipsRect(1680, 1680, 3615, 285));
+
+    caption("Label5", "Date of Birth", f1, 480, 2100);
+    cboMonth = dropDown("cboMonth", f1, 1680, 2040, 1695);
+    cboDate = dropDown("cboDate", f1, 3540, 2040, 735);
+    cboYear = dropDown("cboYear", f1, 4440, 2040, 855);
+
+    caption("Label1", "Time of Birth", f1, 480, 2460);
+    cboHH = dropDown("cboHH", f1, 1680, 2400, 735);
+    cboMM = dropDown("cboMM", f1, 2640, 2400, 735);
+    cboSS = dropDown("cboSS", f1, 3540, 2400, 735);
+    caption("Label12", "HH:MM:SS", f1, 4440, 2520);
+
+    fraZone = captionFrame("fraZone", "Time Zone", f1, twipsRect(1680, 2760, 3615, 855));
+    txtZoneHour = textBox("txtZoneHour", fraZone, twipsRect(360, 240, 495, 285));
+    caption("Label3", "Hour", fraZone, 360, 600);
+    txtZoneMinute = textBox("txtZoneMinute", fraZone, twipsRect(1200, 240, 495, 285));
+    caption("Label2", "Min", fraZone, 1320, 600);
+    lblTZHelp = named<ClickableLabel>("lblTZHelp", fraZone, QStringLiteral("TZ Help"));
+    lblTZHelp->setTextFormat(Qt::PlainText);
+    lblTZHelp->setFont(look::verdana(11.25, true));
+    shrinkToFit(*lblTZHelp, twips(945));
+    lblTZHelp->makeLink(false);
+    lblTZHelp->setGeometry(twipsRect(2160, 240, 945, 375));
+    // Beyond the frame's right edge: out of sight, still reachable by Tab.
+    chkDST = named<QCheckBox>("chkDST", fraZone, QStringLiteral("DST"));
+    chkDST->setGeometry(twipsRect(3840, 195, 975, 375));
+
+    QGroupBox* Frame4 = captionFrame("Frame4", "Longitude Suffix Of Place Of Birth", f1,
+                                     twipsRect(1680, 3720, 3615, 735));
+    optLong[0] = option("optLong_0", "East", Frame4, twipsRect(480, 360, 735, 255));
+    optLong[1] = option("optLong_1", "West", Frame4, twipsRect(1920, 360, 735, 255));
+    optLong[0]->setChecked(true);
+    // Below the frame's bottom edge: out of sight.
+    txtLonD = degreeBox("txtLonD", Frame4, 120, 960, 3);
+    caption("Label6", "Deg", Frame4, 120, 1320);
+    txtLonM = degreeBox("txtLonM", Frame4, 720, 960, 2);
+    caption("Label8", "Min", Frame4, 720, 1320);
+
+    // The latitude frame and the place block lie outside Frame1's area.
+    QGroupBox* Frame3 = captionFrame("Frame3", "Latitude", f1, twipsRect(6600, 5760, 2415, 855));
+    txtLatD = degreeBox("txtLatD", Frame3, 120, 240, 2);
+    caption("Label7", "Deg", Frame3, 120, 600);
+    txtLatM = degreeBox("txtLatM", Frame3, 720, 240, 2);
+    caption("Label9", "Min", Frame3, 720, 600);
+    optLat[0] = option("optLat_0", "North", Frame3, twipsRect(1320, 240, 975, 255));
+    optLat[1] = option("optLat_1", "South", Frame3, twipsRect(1320, 540, 975, 255));
+    optLat[0]->setChecked(true);
+
+    caption("Label54", "City", f1, 840, 5280);
+    txtMCity = textBox("txtMCity", f1, twipsRect(2040, 5280, 1935, 285), "a");
+    caption("Label55", "State", f1, 840, 5640);
+    txtMState = textBox("txtMState", f1, twipsRect(2040, 5640, 1935, 285), "a");
+    caption("Label4", "Country", f1, 840, 6000);
+    txtMCountry = textBox("txtMCountry", f1, twipsRect(2040, 6000, 1935, 285), "a");
+    cmdBrowser = button("cmdBrowser", "Click Here To Find Latitude && Longitude", f1,
+                        twipsRect(4200, 5280, 1455, 1035), look::kPeach);
+}
+
+void FrmMainUi::buildResultPanel(QWidget& client) {
+    QWidget* f6 = boxFrame("Frame6", &client, twipsRect(5760, 0, 4455, 5175));
+
+    auto* label18 = textBlock("Label18",
+                              "Ayanamsa describes the angular difference between the tropical "
+                              "(Sayana) and sidereal ( Nirayana) longitudes, due to the "
+                              "precision of the equinoxes.",
+                              f6, twipsRect(120, 240, 4215, 855), Qt::AlignHCenter | Qt::AlignTop);
+    look::paintText(*label18, look::kLightYellow);
+    Label19 = textBlock<ClickableLabel>(
+        "Label19",
+        "The Tenvari calculates the Ayanamsa for a particular place for a given date and time. "
+        "This tool is based on the Lahiri Ayanamsa. Calculation of the Ayanamsa helps in "
+        "correct generation of the horoscope.",
+        f6, twipsRect(120, 1200, 4215, 975), Qt::AlignHCenter | Qt::AlignTop);
+    look::paintText(*Label19, look::kLightYellow);
+
+    // Caption on the left, value on the right. The values' design-time
+    // texts are never seen: the first reading replaces them.
+    const auto valueLabel = [f6](const char* name, int top, int height) {
+        auto* label = named<QLabel>(name, f6, QString::fromLatin1(name));
+        label->setTextFormat(Qt::PlainText); // the name is shown as typed or pasted
+        label->setFont(look::verdana(8.25, true));
+        label->setGeometry(twipsRect(1560, top, 2775, height));
+        return label;
+    };
+    caption("Label14", "Name", f6, 240, 2640, true);
+    lblName = valueLabel("lblName", 2640, 255);
+    caption("Label11", "Ayanamsa", f6, 240, 3150, true);
+    lblAyanamsa = valueLabel("lblAyanamsa", 3138, 285);
+    lblAyanamsa->setText(QStringLiteral("Label1"));
+    lblAyanamsa->setFont(look::verdana(9.75, true));
+    look::paintText(*lblAyanamsa, look::kLightYellow);
+    caption("Label17", "Day", f6, 240, 3660, true);
+    lblDay = valueLabel("lblDay", 3681, 255);
+    caption("Label15", "Date of Birth", f6, 240, 4170, true);
+    lblDOB = valueLabel("lblDOB", 4179, 255);
+    caption("Label16", "Time of Birth", f6, 240, 4680, true);
+    lblTimeOfBirth = valueLabel("lblTimeOfBirth", 4680, 255);
+}
+
+void FrmMainUi::setTabOrder(QWidget& window) {
+    QWidget* const chain[] = {
+        txtName,       cboMonth, cboDate,   cboYear,     cboHH,      cboMM,   cboSS,   txtZoneHour,
+        txtZoneMinute, chkDST,   txtLonM,   optLong[0],  optLong[1], txtLatD, txtLatM, optLat[0],
+        optLat[1],     txtMCity, txtMState, txtMCountry, cmdBrowser, txtLonD, cmdBack, cmdRashi};
+    for (std::size_t i = 1; i < std::size(chain); ++i)
+        window.setTabOrder(chain[i - 1], chain[i]);
+}
+
+BirthData FrmMainUi::birthData() const {
+    BirthData data;
+    data.name = txtName->text();
+    data.day = shownNumber(*cboDate);
+    data.month = monthNumber(cboMonth->currentText());
+    data.year = shownNumber(*cboYear);
+    data.hour = shownNumber(*cboHH);
+    data.minute = shownNumber(*cboMM);
+    data.second = shownNumber(*cboSS);
+    data.city = txtMCity->text();
+    data.state = txtMState->text();
+    data.country = txtMCountry->text();
+    data.latDegreesText = txtLatD->text();
+    data.latMinutesText = txtLatM->text();
+    data.latHemisphere = optLat[0]->isChecked() ? LatHemisphere::North : LatHemisphere::South;
+    data.lonDegreesText = txtLonD->text();
+    data.lonMinutesText = txtLonM->text();
+    data.lonHemisphere = optLong[0]->isChecked() ? LonHemisphere::East : LonHemisphere::West;
+    data.zoneHoursText = txtZoneHour->text();
+    data.zoneMinutesText = txtZoneMinute->text();
+    data.dst = chkDST->checkState() != Qt::Unchecked;
+    return data;
+}
+
+QWidget* FrmMainUi::widgetOf(BirthField field) const {
+    switch (field) {
+    case BirthField::Name:
+        return txtName;
+    case BirthField::LonDegrees:
+        return txtLonD;
+    case BirthField::LonMinutes:
+        return txtLonM;
+    case BirthField::LatDegrees:
+        return txtLatD;
+    case BirthField::LatMinutes:
+        return txtLatM;
+    case BirthField::ZoneHours:
+        return txtZoneHour;
+    case BirthField::ZoneMinutes:
+        return txtZoneMinute;
+    case BirthField::City:
+        return txtMCity;
+    case BirthField::State:
+        return txtMState;
+    case BirthField::Country:
+        return txtMCountry;
+    }
+    return nullptr;
+}
+
+} // namespace tenvari

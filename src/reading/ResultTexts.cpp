@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reading/ResultTexts.h"
+
+#include "astro/DateReduction.h"
+
+namespace tenvari {
+
+namespace {
+
+// Numbered from Sunday, as DayOfWeek counts.
+const char* const kWeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                      "Thursday", "Friday", "Saturday"};
+
+} // namespace
+
+const QStringList& MonthNames() {
+    static const QStringList names{
+        QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+        QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+        QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+    return names;
+}
+
+int monthNumber(const QString& text) {
+    return static_cast<int>(MonthNames().indexOf(text)) + 1;
+}
+
+QString weekdayText(const BirthMoment& moment) {
+    const int weekday = DayOfWeek(JulianDayNumber(moment.month, moment.day, moment.year));
+    return QString::fromLatin1(kWeekdayNames[weekday]);
+}
+
+QString dateOfBirthText(const BirthData& data) {
+    const int month = data.month;
+    const QString name = month >= 1 && month <= 12 ? MonthNames().at(month - 1) : QString();
+    return name + QLatin1Char(' ') + QString::number(data.day) + QStringLiteral(", ") +
+           QString::number(data.year);
+}
+
+QString timeOfBirthText(const BirthData& data) {
+    return QString::number(data.hour) + QLatin1Char(':') + QString::number(data.minute);
+}
+
+} // namespace tenvari

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "astro/BirthMoment.h"
+#include "reading/BirthData.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace tenvari {
+
+// The texts of the result panel besides the ayanamsa, and the month names
+// the form's month list shows.
+
+// "January" .. "December", in calendar order.
+const QStringList& MonthNames();
+
+// 1 for "January" .. 12 for "December", compared exactly and
+// case-sensitively; 0 for any other text.
+int monthNumber(const QString& text);
+
+/*
+ *  weekdayText
+ *
+ *  Given:
+ *     moment  BirthMoment  month, day and year of a civil date (the other
+ *                          fields are not used), 1901..2050 as the form
+ *                          offers them
+ *
+ *  Returned (function value):
+ *             QString      "Sunday" .. "Saturday", the weekday of that date
+ *                          (from its Julian Day Number)
+ */
+QString weekdayText(const BirthMoment& moment);
+
+// The date as the lists show it: month name, blank, day, comma, blank,
+// year ("January 1, 2000").
+QString dateOfBirthText(const BirthData& data);
+
+// The clock time as the lists show it, hour and minute without padding
+// ("9:5" for five past nine, "12:0" for noon).
+QString timeOfBirthText(const BirthData& data);
+
+} // namespace tenvari
