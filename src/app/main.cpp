@@ -8,6 +8,7 @@
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
+#include "widgets/StartUpStyle.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ using namespace tenvari;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new StartUpStyle(QApplication::style()));
     QApplication::setWindowIcon(appIcon());
 
     const QString applicationKey =

@@ -5,22 +5,47 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QtMath>
 
 namespace tenvari {
 
 namespace {
 
-// Angles of the two zero points drawn on the dial, in degrees counter-
-// clockwise from the right: the tropical one and, a little further on, the
-// sidereal one. The wedge between them is the ayanamsa (exaggerated, about
-// 24 degrees in the present era).
-constexpr double kTropicalZero = 90.0;
-constexpr double kSiderealZero = 90.0 + 40.0;
+// The two zero points drawn on the dial, as directions counter-clockwise
+// from the right: the tropical one at 90 degrees and, a little further on,
+// the sidereal one at 130. The wedge between them is the ayanamsa
+// (exaggerated, about 24 degrees in the present era). The directions are
+// written out rather than computed: drawing the icon then needs no
+// trigonometry from the maths library at start-up.
+struct Direction {
+    double x;
+    double y;
+};
+constexpr Direction kTropicalZero{0.0, 1.0};
+constexpr Direction kSiderealZero{-0.64278760968653933, 0.76604444311897804}; // 130 degrees
 
-QPointF onCircle(QPointF centre, double radius, double degrees) {
-    const double a = qDegreesToRadians(degrees);
-    return centre + QPointF(radius * qCos(a), -radius * qSin(a));
+// The sign boundaries, every 30 degrees from the right.
+constexpr Direction kSignBoundaries[12] = {
+    {1.0, 0.0},  {0.86602540378443865, 0.5},   {0.5, 0.86602540378443865},
+    {0.0, 1.0},  {-0.5, 0.86602540378443865},  {-0.86602540378443865, 0.5},
+    {-1.0, 0.0}, {-0.86602540378443865, -0.5}, {-0.5, -0.86602540378443865},
+    {0.0, -1.0}, {0.5, -0.86602540378443865},  {0.86602540378443865, -0.5}};
+
+QPointF onCircle(QPointF centre, double radius, Direction d) {
+    return centre + QPointF(radius * d.x, -radius * d.y);
+}
+
+// The arc of the ring from the tropical to the sidereal zero point, as the
+// one cubic Bezier curve that QPainterPath::arcTo draws for a 40-degree
+// sweep: control points on the tangents at 4/3 tan(40/4 degrees) of the
+// radius.
+void addWedgeArc(QPainterPath& path, QPointF centre, double radius) {
+    constexpr double k = 0.23510264094461997; // 4/3 * tan(10 degrees)
+    const Direction from = kTropicalZero;
+    const Direction to = kSiderealZero;
+    const QPointF control1 = onCircle(centre, radius, {from.x - k * from.y, from.y + k * from.x});
+    const QPointF control2 = onCircle(centre, radius, {to.x + k * to.y, to.y - k * to.x});
+    path.lineTo(onCircle(centre, radius, from));
+    path.cubicTo(control1, control2, onCircle(centre, radius, to));
 }
 
 } // namespace
@@ -50,16 +75,13 @@ QPixmap appIconPixmap(int size) {
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, ring, ring);
     if (size >= 24) {
-        for (int sign = 0; sign < 12; ++sign) {
-            const double a = sign * 30.0;
-            p.drawLine(onCircle(centre, ring, a), onCircle(centre, outer - line, a));
-        }
+        for (const Direction boundary : kSignBoundaries)
+            p.drawLine(onCircle(centre, ring, boundary), onCircle(centre, outer - line, boundary));
     }
 
     // The wedge of the ayanamsa, from the centre to the ring.
     QPainterPath wedge(centre);
-    const QRectF box(centre.x() - ring, centre.y() - ring, 2 * ring, 2 * ring);
-    wedge.arcTo(box, kTropicalZero, kSiderealZero - kTropicalZero);
+    addWedgeArc(wedge, centre, ring);
     wedge.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(look::kLightYellow);

@@ -1,15 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/Look.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
 
 namespace tenvari::look {
 
+namespace {
+
+// The face the windows are set in, looked up once: each font that names a
+// family the machine lacks costs a fallback search when it is first drawn,
+// and the windows use a dozen sizes and weights.
+QStringList windowFamilies() {
+    static const QStringList families = [] {
+        for (const QString& family : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (QFontDatabase::hasFamily(family))
+                return QStringList{family};
+        }
+        return QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")};
+    }();
+    return families;
+}
+
+} // namespace
+
 QFont verdana(double pointSize, bool bold) {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setFamilies(windowFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
