@@ -4,25 +4,15 @@
 // focus, the leap-year and thirty-day-month rows. tst_validation runs a
 // few of them through the real form.
 
+#include "CheckMessages.h"
 #include "reading/BirthDataChecks.h"
 
 #include <QTest>
 
 using namespace tenvari;
+using namespace tenvari::test;
 
 namespace {
-
-const QString kName = QStringLiteral("Please Enter Name");
-const QString kLonDegrees =
-    QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude");
-const QString kLonMinutes =
-    QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude");
-const QString kLatDegrees =
-    QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude");
-const QString kLatMinutes =
-    QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude");
-const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kThirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
 
 // "message|icon|focus" for a refusal, "" for none: one column compares all.
 QString describe(const std::optional<Refusal>& refusal) {

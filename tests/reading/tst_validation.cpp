@@ -5,6 +5,7 @@
 // reading changes nothing on the screen. The whole table of checks is
 // tst_birthdatachecks.
 
+#include "CheckMessages.h"
 #include "reading/WindowPlacement.h"
 #include "support/FormDriver.h"
 #include "widgets/Twips.h"
@@ -14,21 +15,7 @@
 using namespace tenvari;
 using namespace tenvari::test;
 
-namespace {
-
-const QString kName = QStringLiteral("Please Enter Name");
-const QString kLonDegrees =
-    QStringLiteral("Please Enter Value Between 0 And 179 in the Degree of Longitude");
-const QString kLonMinutes =
-    QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Longitude");
-const QString kLatDegrees =
-    QStringLiteral("Please Enter Value Between 0 And 89 in the Degree of Latitude");
-const QString kLatMinutes =
-    QStringLiteral("Please Enter Value Between 0 And 59 in the  Minute of Latitude");
-const QString kFebruary = QStringLiteral("Please Enter Correct Date Or Month!");
-const QString kThirtyDays = QStringLiteral("Please Enter Correct Date Or Month !");
-
-} // namespace
+namespace {} // namespace
 
 class tst_Validation : public QObject {
     Q_OBJECT
