@@ -15,8 +15,6 @@
 using namespace tenvari;
 using namespace tenvari::test;
 
-namespace {} // namespace
-
 class tst_Validation : public QObject {
     Q_OBJECT
 private slots:
