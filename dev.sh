@@ -10,7 +10,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 # qt6-qpa-plugins: the VNC platform, on which the real link opener is tested headless.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+# liberfa-dev: the IAU models of the reference ayanamsa. libcli11-dev: tenvari-cli's options.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+    liberfa-dev libcli11-dev)
 
 install_missing() {
     local missing=()
