@@ -117,16 +117,20 @@ std::size_t splitFields(std::string_view line, std::array<std::string_view, kFie
         }
         ++count;
     };
-    if (line.find('"') == std::string_view::npos) {
-        for (;;) {
-            const std::size_t comma = line.find(',');
-            keep(trimmed(line.substr(0, comma)));
-            if (comma == std::string_view::npos) {
+    // Most lines hold no quote: one pass.
+    std::size_t start = 0;
+    for (std::size_t i = 0;; ++i) {
+        if (i == line.size() || line[i] == ',') {
+            keep(trimmed(line.substr(start, i - start)));
+            if (i == line.size()) {
                 return count;
             }
-            line.remove_prefix(comma + 1);
+            start = i + 1;
+        } else if (line[i] == '"') {
+            break;
         }
     }
+    count = 0;
     scratch.clear();
     scratch.reserve(line.size()); // the views into it must not move
     std::size_t i = 0;

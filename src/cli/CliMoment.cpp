@@ -144,7 +144,11 @@ FieldProblem parseDst(std::string_view text, CliMoment& moment) {
 }
 
 std::string problemText(FieldProblem problem, std::string_view text) {
-    const std::string quoted = "'" + std::string(text) + "'";
+    std::string quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += '\'';
+    quoted += text;
+    quoted += '\'';
     switch (problem) {
     case FieldProblem::None:
         return {};

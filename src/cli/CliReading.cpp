@@ -13,7 +13,8 @@ CliReading readingOf(const CliMoment& moment, bool withReference) {
     reading.julianDayNumber = JulianDayNumber(birth.month, birth.day, birth.year);
     reading.universalHours = UniversalHours(birth);
     reading.centuries = JulianCenturies(reading.julianDayNumber, reading.universalHours);
-    reading.correction = ComputeAyanamsa(birth);
+    // ComputeAyanamsa's own steps, whose results are kept on the way.
+    reading.correction = LahiriCorrection(reading.centuries);
     reading.text = AyanamsaDisplayText(reading.correction);
     reading.dayOfWeek = DayOfWeek(reading.julianDayNumber);
     if (withReference) {

@@ -57,9 +57,10 @@ struct CliReading {
  *  Notes:
  *
  *  1) The moment goes through toBirthMoment and then through the window's
- *     own functions: the correction is ComputeAyanamsa's, the text
- *     AyanamsaDisplayText's, so both programs show the same for the same
- *     input.
+ *     own functions: JulianDayNumber, UniversalHours, JulianCenturies and
+ *     LahiriCorrection, the steps of ComputeAyanamsa in its order (so the
+ *     correction is ComputeAyanamsa's to the last bit), and
+ *     AyanamsaDisplayText.  Both programs show the same for the same input.
  */
 CliReading readingOf(const CliMoment& moment, bool withReference);
 

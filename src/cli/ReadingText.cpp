@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace tenvari::cli {
 
@@ -23,18 +24,6 @@ void appendInt(std::string& out, long long value) {
 void appendShortest(std::string& out, double value) {
     char buffer[32];
     out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
-
-void appendFixed(std::string& out, double value, int decimals) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    // Only a value beyond 1e40 would not fit; write it the short way then.
-    if (result.ec != std::errc()) {
-        appendShortest(out, value);
-        return;
-    }
-    out.append(buffer, result.ptr);
 }
 
 void appendSigned(std::string& out, double value, int decimals) {
@@ -70,19 +59,77 @@ void appendLabel(std::string& out, std::string_view label) {
 
 } // namespace
 
+void appendFixed(std::string& out, double value, int decimals) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                         1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    static constexpr std::int64_t kWholePowers[] = {
+        1,        10,        100,        1000,        10000,        100000,       1000000,
+        10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000};
+    const double size = std::fabs(value);
+    const bool fast = decimals >= 0 && decimals <= 12 && size * kPowers[decimals] < 0x1p52;
+    if (!fast) {
+        char buffer[400];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::fixed, decimals);
+        if (result.ec == std::errc()) {
+            out.append(buffer, result.ptr);
+        } else {
+            appendShortest(out, value);
+        }
+        return;
+    }
+    // size * 10^decimals = product + residual exactly; round that exact value
+    // to the nearest whole number, ties to even, as printf does.
+    const double scale = kPowers[decimals];
+    const double product = size * scale;
+    const double residual = std::fma(size, scale, -product);
+    const double whole = std::floor(product);
+    const double fraction = product - whole; // exact, a multiple of product's ulp
+    const bool up =
+        fraction > 0.5 ||
+        (fraction == 0.5 && (residual > 0.0 || (residual == 0.0 && std::fmod(whole, 2.0) != 0.0)));
+    const auto rounded = static_cast<std::int64_t>(whole) + (up ? 1 : 0);
+
+    char buffer[40];
+    char* end = buffer;
+    if (std::signbit(value)) {
+        *end++ = '-';
+    }
+    end = std::to_chars(end, buffer + sizeof buffer, rounded / kWholePowers[decimals]).ptr;
+    if (decimals > 0) {
+        *end++ = '.';
+        std::int64_t digits = rounded % kWholePowers[decimals];
+        for (int i = decimals - 1; i >= 0; --i) {
+            end[i] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        end += decimals;
+    }
+    out.append(buffer, end);
+}
+
 void appendCsvField(std::string& out, std::string_view text) {
-    const bool blankEdge = !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
-                                             text.front() == '\t' || text.back() == '\t');
-    if (!blankEdge && text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    bool quote = !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
+                                   text.front() == '\t' || text.back() == '\t');
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\n' || c == '\r') {
+            quote = true;
+            break;
+        }
+    }
+    if (!quote) {
         out += text;
         return;
     }
     out += '"';
-    for (const char c : text) {
-        if (c == '"') {
-            out += '"';
+    for (;;) {
+        const std::size_t mark = text.find('"');
+        out += text.substr(0, mark == std::string_view::npos ? mark : mark + 1);
+        if (mark == std::string_view::npos) {
+            break;
         }
-        out += c;
+        out += '"'; // a quote is written twice
+        text.remove_prefix(mark + 1);
     }
     out += '"';
 }

@@ -61,6 +61,24 @@ void appendCsvComputed(std::string& out, const CliReading& reading);
 // As many empty computed columns, for a batch row that was refused.
 void appendCsvComputedEmpty(std::string& out);
 
+/*
+ *  appendFixed
+ *
+ *  Given:
+ *     out       string&  the text to append to
+ *     value     double   any value
+ *     decimals  int      0 .. 12
+ *
+ *  Notes:
+ *
+ *  1) Appends exactly what std::to_chars(value, std::chars_format::fixed,
+ *     decimals) writes: the value rounded correctly, ties to even, in plain
+ *     decimal.  Values below 2^52 / 10^decimals in size take a short way
+ *     (an exact product by fma and whole-number digits), several times
+ *     faster; others go to std::to_chars.
+ */
+void appendFixed(std::string& out, double value, int decimals);
+
 // A CSV field, quoted when it holds a comma, a quote, a line break or
 // surrounding blanks.
 void appendCsvField(std::string& out, std::string_view text);

@@ -4,9 +4,12 @@
 // saving, checked through the Universal Time the window's reduction gives.
 
 #include "astro/DateReduction.h"
+#include "astro/Lahiri.h"
 #include "cli/CliMoment.h"
+#include "cli/CliReading.h"
 
 #include <QtTest>
+#include <random>
 
 using namespace tenvari;
 using namespace tenvari::cli;
@@ -21,6 +24,7 @@ private slots:
     void fields();
     void toWindow_data();
     void toWindow();
+    void windowsCorrection();
 };
 
 void tst_CliMoment::fields_data() {
@@ -148,6 +152,31 @@ void tst_CliMoment::toWindow() {
     const double got = UniversalHours(birth);
     QVERIFY2(std::fabs(got - universalHours) < 1e-12,
              qPrintable(QStringLiteral("UT expected %1 got %2").arg(universalHours).arg(got)));
+}
+
+void tst_CliMoment::windowsCorrection() {
+    // The command line runs ComputeAyanamsa's steps itself, to keep them;
+    // the correction must stay ComputeAyanamsa's to the last bit.
+    std::mt19937_64 random(1947);
+    std::uniform_int_distribution<int> year(1901, 2050), month(1, 12), day(1, 28), hour(0, 23),
+        minute(0, 59), zone(-840, 840), flag(0, 1);
+    for (int i = 0; i < 10000; ++i) {
+        CliMoment moment;
+        moment.year = static_cast<std::int16_t>(year(random));
+        moment.month = static_cast<std::int16_t>(month(random));
+        moment.day = static_cast<std::int16_t>(day(random));
+        moment.hour = static_cast<std::int16_t>(hour(random));
+        moment.minute = static_cast<std::int16_t>(minute(random));
+        moment.zoneMinutes = zone(random);
+        moment.zoneNegative = moment.zoneMinutes < 0;
+        moment.dst = flag(random) == 1;
+        const double expected = ComputeAyanamsa(toBirthMoment(moment));
+        const double got = readingOf(moment, false).correction;
+        if (got != expected)
+            QFAIL(qPrintable(QStringLiteral("expected %1 got %2")
+                                 .arg(expected, 0, 'g', 17)
+                                 .arg(got, 0, 'g', 17)));
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_CliMoment)
