@@ -30,9 +30,10 @@ namespace tenvari {
  *  2) Up to 2005 the expressions follow the observed values within about a
  *     second; after that they are an extrapolation, which by 2024 already
  *     exceeds the observed value by some 5 s.  For the ayanamsa this does
- *     not matter: the precession and nutation move the equinox by at most
- *     3.5e-6 arcsec per second of time, so leaving Delta T out altogether
- *     changes a value of 1901 to 2050 by less than 0.0004 arcsec.
+ *     not matter: the precession and nutation move the equinox by no more
+ *     than about 4e-6 arcsec per second of time, so leaving Delta T out
+ *     altogether changes a value of 1901 to 2050 by less than 0.0004
+ *     arcsec.
  *
  *  3) From 1900 to 2150 the expressions meet at their joins within 0.1 s;
  *     at 1860 the long-term parabola meets the first of them with a jump of
