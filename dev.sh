@@ -6,11 +6,17 @@
 #   ./dev.sh test       build (default preset) and run every test
 #   ./dev.sh sanitize   build with AddressSanitizer + UBSan and run every test
 #   ./dev.sh release    build optimised (release preset) and run every test
+#   ./dev.sh bench      build the benchmarks (bench preset; see bench/README.md)
 set -euo pipefail
 cd "$(dirname "$0")"
 
 # qt6-qpa-plugins: the VNC platform, on which the real link opener is tested headless.
-packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins fonts-dejavu-core)
+# liberfa-dev: the IAU models of the reference ayanamsa. libcli11-dev: tenvari-cli's options.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
+    liberfa-dev libcli11-dev)
+# The benchmarks only: Google Benchmark, and the Swiss Ephemeris library that
+# bench_cli compares the reference with (never linked into the programs).
+bench_packages=(libbenchmark-dev libswe-dev)
 
 install_missing() {
     local missing=()
@@ -47,8 +53,14 @@ sanitize | release)
     build "$1"
     ctest --preset "$1"
     ;;
+bench)
+    packages+=("${bench_packages[@]}")
+    install_missing
+    build bench
+    echo "built; run build/bench/bench/bench_ayanamsa, build/bench/bench/bench_cli or bench/*.sh"
+    ;;
 *)
-    echo "usage: $0 run|test|sanitize|release" >&2
+    echo "usage: $0 run|test|sanitize|release|bench" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/CommandLine.h"
+
+#include "cli/Batch.h"
+#include "cli/CliMoment.h"
+#include "cli/CliReading.h"
+#include "cli/CliVersion.h"
+#include "cli/ReadingText.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace tenvari::cli {
+
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kRefused = 2;
+
+int refuse(CliStreams& streams, const std::string& why) {
+    streams.err.write("tenvari-cli: " + why + "\n");
+    return kRefused;
+}
+
+std::string usageHint() {
+    return " (tenvari-cli --help shows the usage)";
+}
+
+// The options as given.
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool dst = false;
+    bool details = false;
+    bool noReference = false;
+    std::string zone = "+00:00";
+    std::string format = "text";
+    std::string batch;
+    std::vector<std::string> moment;
+    bool zoneGiven = false;
+    bool formatGiven = false;
+    bool batchGiven = false;
+};
+
+// Reads the arguments with CLI11; an empty text when they parse.
+std::string parseArguments(const std::vector<std::string>& arguments, Options& options) {
+    CLI::App app;
+    app.set_help_flag();
+    app.add_flag("-h,--help", options.help);
+    app.add_flag("--version", options.version);
+    app.add_flag("--dst", options.dst);
+    app.add_flag("--details", options.details);
+    app.add_flag("--no-reference", options.noReference);
+    CLI::Option* zone = app.add_option("--zone", options.zone)->type_name("[+-]HH:MM");
+    CLI::Option* format = app.add_option("--format", options.format)->type_name("FORMAT");
+    CLI::Option* batch = app.add_option("--batch", options.batch)->type_name("FILE");
+    app.add_option("moment", options.moment);
+
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ArgumentMismatch& error) {
+        // "--zone: 1 required [+-]HH:MM missing" and the like
+        const std::string what = error.what();
+        const std::string option = what.substr(0, what.find(':'));
+        if (what.ends_with(" missing") && option.size() < what.size()) {
+            return "option " + option + " needs a value";
+        }
+        if (what.find("At Most") != std::string::npos && option.size() < what.size()) {
+            return "option " + option + " given more than once";
+        }
+        return what;
+    } catch (const CLI::ParseError& error) {
+        return error.what();
+    }
+    options.zoneGiven = zone->count() > 0;
+    options.formatGiven = format->count() > 0;
+    options.batchGiven = batch->count() > 0;
+    return {};
+}
+
+int runBatchCommand(const Options& options, CliStreams& streams) {
+    if (!options.moment.empty()) {
+        return refuse(streams, "--batch reads its moments from FILE: give no DATE or TIME");
+    }
+    if (options.zoneGiven || options.dst) {
+        return refuse(streams, "--zone and --dst belong to one moment: in a batch each row "
+                               "gives its zone and daylight saving");
+    }
+    if (options.formatGiven && options.format != "csv") {
+        return refuse(streams, "--batch writes CSV only, not '" + options.format + "'");
+    }
+
+    BatchOptions batchOptions;
+    batchOptions.withReference = !options.noReference;
+    batchOptions.progress = streams.errIsTerminal;
+    if (options.batch == "-") {
+        batchOptions.inputName = "standard input";
+        return runBatch(streams.in, streams.out, streams.err, batchOptions);
+    }
+    batchOptions.inputName = "'" + options.batch + "'";
+    const int fd = ::open(options.batch.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return refuse(streams,
+                      "cannot open " + batchOptions.inputName + ": " + std::strerror(errno));
+    }
+    FdSource file(fd);
+    const int status = runBatch(file, streams.out, streams.err, batchOptions);
+    ::close(fd);
+    return status;
+}
+
+int runMomentCommand(const Options& options, CliStreams& streams) {
+    if (options.moment.size() < 2) {
+        return refuse(streams, std::string(options.moment.empty() ? "missing DATE and TIME"
+                                                                  : "missing TIME") +
+                                   usageHint());
+    }
+    if (options.moment.size() > 2) {
+        return refuse(streams, "unexpected argument '" + options.moment[2] + "'" + usageHint());
+    }
+    if (options.format != "text" && options.format != "json" && options.format != "csv") {
+        return refuse(streams, "--format '" + options.format + "' is not one of text, json, csv");
+    }
+
+    CliMoment moment;
+    moment.dst = options.dst;
+    const std::string& date = options.moment[0];
+    const std::string& time = options.moment[1];
+    FieldProblem problem = parseDate(date, moment);
+    if (problem != FieldProblem::None) {
+        return refuse(streams, "DATE " + problemText(problem, date));
+    }
+    problem = parseTime(time, moment);
+    if (problem != FieldProblem::None) {
+        return refuse(streams, "TIME " + problemText(problem, time));
+    }
+    problem = parseZone(options.zone, moment);
+    if (problem != FieldProblem::None) {
+        return refuse(streams, "--zone " + problemText(problem, options.zone));
+    }
+
+    const CliReading reading = readingOf(moment, !options.noReference);
+    const GivenTexts given{date, time, options.zone, moment.dst ? "1" : "0"};
+    std::string text;
+    if (options.format == "json") {
+        appendJson(text, given, moment, reading);
+    } else if (options.format == "csv") {
+        appendCsvHeader(text, false);
+        appendCsvField(text, given.date);
+        text += ',';
+        appendCsvField(text, given.time);
+        text += ',';
+        appendCsvField(text, given.zone);
+        text += ',';
+        text += given.dst;
+        text += ',';
+        appendCsvComputed(text, reading);
+        text += '\n';
+    } else if (options.details) {
+        appendDetails(text, given, moment, reading);
+    } else {
+        appendPlainLine(text, reading);
+    }
+    if (!streams.out.write(text)) {
+        streams.err.write("tenvari-cli: cannot write the result: " + streams.out.error() + "\n");
+        return kRefused;
+    }
+    return kDone;
+}
+
+} // namespace
+
+std::string usageText() {
+    return R"(Usage: tenvari-cli [OPTION]... DATE TIME
+  or:  tenvari-cli --batch FILE [--no-reference]
+Compute the Lahiri ayanamsa of a moment as the Tenvari window does, and the
+value by the almanac's definition (IAU 2006/2000A models) beside it.
+
+  DATE                   YYYY-MM-DD, a real date from 1901-01-01 to 2050-12-31
+  TIME                   HH:MM, the local clock time
+      --zone=[+-]HH:MM   offset of the local clock from Universal Time, east
+                           positive, -14:00 to +14:00 (default +00:00)
+      --dst              daylight saving was in force (clock one hour ahead)
+      --details          show the steps: Julian Day Number, Universal Time, T,
+                           the ayanamsa to 12 decimals, the reference values
+      --format=FORMAT    text (the default), json or csv
+      --batch=FILE       read CSV rows date,time,zone[,dst] from FILE (- for
+                           standard input) and write a CSV row of results for
+                           each, with an error column for refused rows
+      --no-reference     leave out the reference values (faster batches)
+  -h, --help             display this help and exit
+      --version          output version information and exit
+
+Example:
+  $ tenvari-cli 1947-08-15 00:00 --zone +05:30
+  23° 7' 21"  Friday
+
+Exit status: 0 if done, 1 if a batch had refused rows, 2 if nothing was done
+(a bad argument, an unreadable file) or a batch was cut short.
+
+Full documentation: man tenvari-cli
+)";
+}
+
+std::string versionText() {
+    return std::string("tenvari-cli (Tenvari) ") + kVersion + R"(
+License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+)";
+}
+
+int runCli(const std::vector<std::string>& arguments, CliStreams& streams) {
+    Options options;
+    const std::string parseError = parseArguments(arguments, options);
+    if (!parseError.empty()) {
+        return refuse(streams, parseError + usageHint());
+    }
+    if (options.help) {
+        return streams.out.write(usageText()) ? kDone : kRefused;
+    }
+    if (options.version) {
+        return streams.out.write(versionText()) ? kDone : kRefused;
+    }
+    if (options.batchGiven) {
+        return runBatchCommand(options, streams);
+    }
+    return runMomentCommand(options, streams);
+}
+
+CliOutput runCliCaptured(const std::vector<std::string>& arguments, std::string_view input) {
+    StringSource in{std::string(input)};
+    StringSink out;
+    StringSink err;
+    CliStreams streams{in, out, err, false};
+    CliOutput result;
+    result.status = runCli(arguments, streams);
+    result.out = out.text();
+    result.err = err.text();
+    return result;
+}
+
+} // namespace tenvari::cli

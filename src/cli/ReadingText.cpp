@@ -1,0 +1,271 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/ReadingText.h"
+
+#include "reference/SexagesimalText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace tenvari::cli {
+
+namespace {
+
+constexpr std::string_view kComputedColumns =
+    "julian_day_number,universal_time_hours,t_centuries,ayanamsa_deg,ayanamsa_text,weekday,"
+    "reference_true_deg,reference_true_text,reference_mean_deg,reference_mean_text,"
+    "formula_minus_reference_arcsec";
+
+void appendInt(std::string& out, long long value) {
+    char buffer[24];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+void appendShortest(std::string& out, double value) {
+    char buffer[32];
+    out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+void appendSigned(std::string& out, double value, int decimals) {
+    if (!(value < 0.0)) {
+        out += '+';
+    }
+    appendFixed(out, value, decimals);
+}
+
+void appendJsonString(std::string& out, std::string_view text) {
+    out += '"';
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            out += "\\u00";
+            out += kHex[(c >> 4) & 0xF];
+            out += kHex[c & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void appendLabel(std::string& out, std::string_view label) {
+    constexpr std::size_t kWidth = 21;
+    out += label;
+    out.append(label.size() < kWidth ? kWidth - label.size() : 1, ' ');
+}
+
+} // namespace
+
+void appendFixed(std::string& out, double value, int decimals) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                         1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+    static constexpr std::int64_t kWholePowers[] = {
+        1,        10,        100,        1000,        10000,        100000,       1000000,
+        10000000, 100000000, 1000000000, 10000000000, 100000000000, 1000000000000};
+    const double size = std::fabs(value);
+    const bool fast = decimals >= 0 && decimals <= 12 && size * kPowers[decimals] < 0x1p52;
+    if (!fast) {
+        char buffer[400];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::fixed, decimals);
+        if (result.ec == std::errc()) {
+            out.append(buffer, result.ptr);
+        } else {
+            appendShortest(out, value);
+        }
+        return;
+    }
+    // size * 10^decimals = product + residual exactly; round that exact value
+    // to the nearest whole number, ties to even, as printf does.
+    const double scale = kPowers[decimals];
+    const double product = size * scale;
+    const double residual = std::fma(size, scale, -product);
+    const double whole = std::floor(product);
+    const double fraction = product - whole; // exact, a multiple of product's ulp
+    const bool up =
+        fraction > 0.5 ||
+        (fraction == 0.5 && (residual > 0.0 || (residual == 0.0 && std::fmod(whole, 2.0) != 0.0)));
+    const auto rounded = static_cast<std::int64_t>(whole) + (up ? 1 : 0);
+
+    char buffer[40];
+    char* end = buffer;
+    if (std::signbit(value)) {
+        *end++ = '-';
+    }
+    end = std::to_chars(end, buffer + sizeof buffer, rounded / kWholePowers[decimals]).ptr;
+    if (decimals > 0) {
+        *end++ = '.';
+        std::int64_t digits = rounded % kWholePowers[decimals];
+        for (int i = decimals - 1; i >= 0; --i) {
+            end[i] = static_cast<char>('0' + digits % 10);
+            digits /= 10;
+        }
+        end += decimals;
+    }
+    out.append(buffer, end);
+}
+
+void appendCsvField(std::string& out, std::string_view text) {
+    bool quote = !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
+                                   text.front() == '\t' || text.back() == '\t');
+    for (const char c : text) {
+        if (c == ',' || c == '"' || c == '\n' || c == '\r') {
+            quote = true;
+            break;
+        }
+    }
+    if (!quote) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (;;) {
+        const std::size_t mark = text.find('"');
+        out += text.substr(0, mark == std::string_view::npos ? mark : mark + 1);
+        if (mark == std::string_view::npos) {
+            break;
+        }
+        out += '"'; // a quote is written twice
+        text.remove_prefix(mark + 1);
+    }
+    out += '"';
+}
+
+void appendPlainLine(std::string& out, const CliReading& reading) {
+    out += reading.text;
+    out += "  ";
+    out += weekdayName(reading.dayOfWeek);
+    out += '\n';
+}
+
+void appendDetails(std::string& out, const GivenTexts& given, const CliMoment& moment,
+                   const CliReading& reading) {
+    appendPlainLine(out, reading);
+    appendLabel(out, "Date");
+    out += given.date;
+    out += ", ";
+    out += weekdayName(reading.dayOfWeek);
+    out += '\n';
+    appendLabel(out, "Local time");
+    out += given.time;
+    out += " at zone ";
+    out += given.zone;
+    out += moment.dst ? ", daylight saving (clock one hour ahead)\n" : ", no daylight saving\n";
+    appendLabel(out, "Julian Day Number");
+    appendInt(out, reading.julianDayNumber);
+    out += '\n';
+    appendLabel(out, "Universal Time");
+    appendShortest(out, reading.universalHours);
+    out += " h on the civil date\n";
+    appendLabel(out, "T");
+    appendShortest(out, reading.centuries);
+    out += " Julian centuries from JD 2415020.0\n";
+    appendLabel(out, "Ayanamsa");
+    appendFixed(out, reading.ayanamsaDegrees(), 12);
+    out += "\xC2\xB0\n";
+    appendLabel(out, "Shown as");
+    out += reading.text;
+    out += '\n';
+    if (!reading.hasReference) {
+        return;
+    }
+    appendLabel(out, "Reference, true");
+    appendFixed(out, reading.reference.trueDegrees, 9);
+    out += "\xC2\xB0  ";
+    out += FormatDegreesHundredths(reading.reference.trueDegrees);
+    out += '\n';
+    appendLabel(out, "Reference, mean");
+    appendFixed(out, reading.reference.meanDegrees, 9);
+    out += "\xC2\xB0  ";
+    out += FormatDegreesHundredths(reading.reference.meanDegrees);
+    out += '\n';
+    appendLabel(out, "Formula - reference");
+    appendSigned(out, reading.differenceArcsec(), 3);
+    out += "\" (formula less the true reference value)\n";
+}
+
+void appendJson(std::string& out, const GivenTexts& given, const CliMoment& moment,
+                const CliReading& reading) {
+    out += "{\"date\": ";
+    appendJsonString(out, given.date);
+    out += ", \"time\": ";
+    appendJsonString(out, given.time);
+    out += ", \"zone\": ";
+    appendJsonString(out, given.zone);
+    out += moment.dst ? ", \"dst\": true" : ", \"dst\": false";
+    out += ", \"julian_day_number\": ";
+    appendInt(out, reading.julianDayNumber);
+    out += ", \"universal_time_hours\": ";
+    appendShortest(out, reading.universalHours);
+    out += ", \"t_centuries\": ";
+    appendShortest(out, reading.centuries);
+    out += ", \"ayanamsa_deg\": ";
+    appendFixed(out, reading.ayanamsaDegrees(), 12);
+    out += ", \"ayanamsa_text\": ";
+    appendJsonString(out, reading.text);
+    out += ", \"weekday\": ";
+    appendJsonString(out, weekdayName(reading.dayOfWeek));
+    if (reading.hasReference) {
+        out += ", \"reference_true_deg\": ";
+        appendFixed(out, reading.reference.trueDegrees, 9);
+        out += ", \"reference_true_text\": ";
+        appendJsonString(out, FormatDegreesHundredths(reading.reference.trueDegrees));
+        out += ", \"reference_mean_deg\": ";
+        appendFixed(out, reading.reference.meanDegrees, 9);
+        out += ", \"reference_mean_text\": ";
+        appendJsonString(out, FormatDegreesHundredths(reading.reference.meanDegrees));
+        out += ", \"formula_minus_reference_arcsec\": ";
+        appendFixed(out, reading.differenceArcsec(), 3);
+    } else {
+        out += ", \"reference_true_deg\": null, \"reference_true_text\": null"
+               ", \"reference_mean_deg\": null, \"reference_mean_text\": null"
+               ", \"formula_minus_reference_arcsec\": null";
+    }
+    out += "}\n";
+}
+
+void appendCsvHeader(std::string& out, bool batch) {
+    if (batch) {
+        out += "row,";
+    }
+    out += "date,time,zone,dst,";
+    out += kComputedColumns;
+    out += batch ? ",error\n" : "\n";
+}
+
+void appendCsvComputed(std::string& out, const CliReading& reading) {
+    appendInt(out, reading.julianDayNumber);
+    out += ',';
+    appendShortest(out, reading.universalHours);
+    out += ',';
+    appendShortest(out, reading.centuries);
+    out += ',';
+    appendFixed(out, reading.ayanamsaDegrees(), 12);
+    out += ',';
+    appendCsvField(out, reading.text);
+    out += ',';
+    out += weekdayName(reading.dayOfWeek);
+    out += ',';
+    if (reading.hasReference) {
+        appendFixed(out, reading.reference.trueDegrees, 9);
+        out += ',';
+        appendCsvField(out, FormatDegreesHundredths(reading.reference.trueDegrees));
+        out += ',';
+        appendFixed(out, reading.reference.meanDegrees, 9);
+        out += ',';
+        appendCsvField(out, FormatDegreesHundredths(reading.reference.meanDegrees));
+        out += ',';
+        appendFixed(out, reading.differenceArcsec(), 3);
+    } else {
+        out += ",,,,";
+    }
+}
+
+void appendCsvComputedEmpty(std::string& out) {
+    out += ",,,,,,,,,,";
+}
+
+} // namespace tenvari::cli

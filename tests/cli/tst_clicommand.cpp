@@ -1,0 +1,340 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// tenvari-cli as a user runs it: one moment in each format, refused
+// commands, batches (good, refused, blank and odd rows, input arriving in
+// small pieces) and one run of the real executable.
+//
+// The ayanamsa texts are the window's for the same moments (its own tests
+// hold them); the 12-decimal values are ComputeAyanamsa's corrections, which
+// the astro tests check to 5e-10 degrees.
+
+#include "cli/Batch.h"
+#include "cli/CommandLine.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryFile>
+#include <QtTest>
+
+using namespace tenvari::cli;
+
+namespace {
+
+std::vector<std::string> words(const QString& line) {
+    std::vector<std::string> result;
+    for (const QString& word : line.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        result.push_back(word.toStdString());
+    return result;
+}
+
+QStringList lines(const std::string& text) {
+    return QString::fromStdString(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+// The field `name` of a CSV row, by its header; quotes removed.
+QString csvField(const QString& header, const QString& row, const QString& name) {
+    QStringList fields;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < row.size(); ++i) {
+        const QChar c = row[i];
+        if (quoted && c == QLatin1Char('"') && i + 1 < row.size() && row[i + 1] == c) {
+            field += c;
+            ++i;
+        } else if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (c == QLatin1Char(',') && !quoted) {
+            fields << field;
+            field.clear();
+        } else {
+            field += c;
+        }
+    }
+    fields << field;
+    const int at = header.split(QLatin1Char(',')).indexOf(name);
+    return at >= 0 && at < fields.size() ? fields[at] : QStringLiteral("<no %1>").arg(name);
+}
+
+} // namespace
+
+class tst_CliCommand : public QObject {
+    Q_OBJECT
+private slots:
+    void oneMoment_data();
+    void oneMoment();
+    void refused_data();
+    void refused();
+    void details();
+    void machineFormats();
+    void batch();
+    void batchInSmallPieces();
+    void batchLongLineAndFile();
+    void realExecutable();
+};
+
+void tst_CliCommand::oneMoment_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("15 Aug 1947 0:00 +05:30") << "1947-08-15 00:00 --zone +05:30"
+                                             << "23° 7' 21\"  Friday\n";
+    QTest::newRow("--zone=") << "1947-08-15 00:00 --zone=+05:30"
+                             << "23° 7' 21\"  Friday\n";
+    QTest::newRow("1 Jan 2000 12:00 UT") << "2000-01-01 12:00"
+                                         << "23° 51' 14\"  Saturday\n";
+    QTest::newRow("1 Jan 1901 0:00 UT") << "1901-01-01 00:00"
+                                        << "22° 28' 46\"  Tuesday\n";
+    QTest::newRow("31 Dec 2050 23:59 UT") << "2050-12-31 23:59"
+                                          << "24° 34' 23\"  Saturday\n";
+    QTest::newRow("options first, west zone") << "--zone -05:00 --dst 2000-01-01 12:00"
+                                              << "23° 51' 14\"  Saturday\n";
+}
+
+void tst_CliCommand::oneMoment() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, output);
+    const CliOutput run = runCliCaptured(words(arguments));
+    QCOMPARE(QString::fromStdString(run.err), QString());
+    QCOMPARE(QString::fromStdString(run.out), output);
+    QCOMPARE(run.status, 0);
+}
+
+void tst_CliCommand::refused_data() {
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("impossible date") << "2001-02-29 00:00"
+                                     << "tenvari-cli: DATE '2001-02-29' is not a real date";
+    QTest::newRow("year before 1901") << "1900-12-31 00:00"
+                                      << "1901-01-01 to 2050-12-31";
+    QTest::newRow("24:00") << "2000-01-01 24:00"
+                           << "TIME '24:00'";
+    QTest::newRow("+14:61") << "2000-01-01 12:00 --zone +14:61"
+                            << "--zone '+14:61'";
+    QTest::newRow("zone without sign") << "2000-01-01 12:00 --zone 05:30"
+                                       << "--zone '05:30'";
+    QTest::newRow("zone without value") << "2000-01-01 12:00 --zone"
+                                        << "--zone needs a value";
+    QTest::newRow("no arguments") << ""
+                                  << "missing DATE and TIME";
+    QTest::newRow("no time") << "2000-01-01"
+                             << "missing TIME";
+    QTest::newRow("one too many") << "2000-01-01 12:00 13:00"
+                                  << "unexpected argument '13:00'";
+    QTest::newRow("unknown option") << "2000-01-01 12:00 --utc"
+                                    << "--utc";
+    QTest::newRow("unknown format") << "2000-01-01 12:00 --format xml"
+                                    << "--format 'xml'";
+    QTest::newRow("batch with a moment") << "--batch - 2000-01-01 12:00"
+                                         << "give no DATE";
+    QTest::newRow("batch with a zone") << "--batch - --zone +01:00"
+                                       << "--zone and --dst";
+    QTest::newRow("batch as JSON") << "--batch - --format json"
+                                   << "CSV only";
+    QTest::newRow("batch file missing") << "--batch /nonexistent/rows.csv"
+                                        << "cannot open '/nonexistent/rows.csv'";
+}
+
+void tst_CliCommand::refused() {
+    QFETCH(QString, arguments);
+    QFETCH(QString, message);
+    const CliOutput run = runCliCaptured(words(arguments));
+    const QString err = QString::fromStdString(run.err);
+    QVERIFY2(err.startsWith(QStringLiteral("tenvari-cli: ")) && err.contains(message),
+             qPrintable(err));
+    QCOMPARE(err.count(QLatin1Char('\n')), 1);
+    QCOMPARE(QString::fromStdString(run.out), QString());
+    QCOMPARE(run.status, 2);
+}
+
+void tst_CliCommand::details() {
+    const CliOutput run =
+        runCliCaptured(words(QStringLiteral("1947-08-15 00:00 --zone +05:30 --details")));
+    QCOMPARE(run.status, 0);
+    const QStringList out = lines(run.out);
+    QCOMPARE(out.value(0), QString::fromUtf8("23° 7' 21\"  Friday"));
+    const auto shows = [&](const char* label, const QString& value) {
+        const QString line = out.filter(QString::fromLatin1(label)).value(0);
+        QVERIFY2(line.startsWith(QString::fromLatin1(label)) && line.contains(value),
+                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(label), line)));
+    };
+    shows("Julian Day Number", QStringLiteral(" 2432413"));
+    shows("Universal Time", QStringLiteral(" -5.5 h"));
+    shows("T  ", QStringLiteral(" 0.47617442391"));
+    shows("Ayanamsa", QString::fromUtf8(" 23.122552387575°"));
+    shows("Reference, true", QStringLiteral("23° 7' 18."));
+    shows("Reference, mean", QStringLiteral("23° 7' 31."));
+    shows("Formula - reference", QStringLiteral("+2.7"));
+}
+
+void tst_CliCommand::machineFormats() {
+    const CliOutput json = runCliCaptured(words(QStringLiteral("2000-01-01 12:00 --format json")));
+    QCOMPARE(json.status, 0);
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(json.out.c_str(), &error).object();
+    QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(error.errorString()));
+    QCOMPARE(object.value(QStringLiteral("ayanamsa_text")).toString(),
+             QString::fromUtf8("23° 51' 14\""));
+    QCOMPARE(object.value(QStringLiteral("julian_day_number")).toInt(), 2451545);
+    QCOMPARE(object.value(QStringLiteral("t_centuries")).toDouble(), 1.0);
+    QCOMPARE(object.value(QStringLiteral("dst")).toBool(), false);
+    const double ayanamsa = object.value(QStringLiteral("ayanamsa_deg")).toDouble();
+    const double reference = object.value(QStringLiteral("reference_true_deg")).toDouble();
+    QVERIFY(std::fabs(ayanamsa - 23.853990893) < 5e-10);
+    QVERIFY(std::fabs(object.value(QStringLiteral("formula_minus_reference_arcsec")).toDouble() -
+                      (ayanamsa - reference) * 3600.0) < 0.001);
+
+    // CSV gives the same fields as a header and one row.
+    const CliOutput csv = runCliCaptured(words(QStringLiteral("2000-01-01 12:00 --format csv")));
+    QCOMPARE(csv.status, 0);
+    const QStringList rows = lines(csv.out);
+    QCOMPARE(rows.size(), 2);
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const QString value = it->isString() ? it->toString()
+                              : it->isBool() ? QString::number(int(it->toBool()))
+                                             : QString();
+        const QString field = csvField(rows[0], rows[1], it.key());
+        if (it->isDouble())
+            QCOMPARE(field.toDouble(), it->toDouble());
+        else
+            QCOMPARE(field, value);
+    }
+
+    // Without the reference its fields are null.
+    const CliOutput bare =
+        runCliCaptured(words(QStringLiteral("2000-01-01 12:00 --format json --no-reference")));
+    const QJsonObject bareObject = QJsonDocument::fromJson(bare.out.c_str()).object();
+    QVERIFY(bareObject.value(QStringLiteral("reference_true_deg")).isNull());
+    QCOMPARE(bareObject.value(QStringLiteral("ayanamsa_deg")).toDouble(), ayanamsa);
+}
+
+void tst_CliCommand::batch() {
+    const std::string input = "Date,Time,Zone,DST\n"
+                              "1947-08-15,00:00,+05:30\n"
+                              "\n"
+                              "2001-02-29,00:00,+00:00\n"
+                              "2000-01-01 , 12:00,\"-05:00\",yes\r\n"
+                              "2000-01-01,12:00\n"
+                              "1,2,3,4,5\n"
+                              "2000-01-01,12:00,+00:00,maybe\n"
+                              "2050-12-31,23:59,+00:00";
+    const CliOutput run = runCliCaptured(words(QStringLiteral("--batch -")), input);
+    QCOMPARE(run.status, 1);
+    const QStringList out = lines(run.out);
+    QCOMPARE(out.size(), 8); // header and seven rows: the header and blank lines give none
+    const QString header = out[0];
+    QVERIFY(header.startsWith(QStringLiteral("row,date,time,zone,dst,julian_day_number")));
+    QVERIFY(header.endsWith(QStringLiteral(",error")));
+
+    struct Expected {
+        const char* row;
+        const char* text;  // the window's text, or empty for a refused row
+        const char* error; // a refused row's error, or empty
+    };
+    const Expected expected[] = {
+        {"2", "23° 7' 21\"", ""},
+        {"4", "", "row 4, field date: '2001-02-29' is not a real date"},
+        {"5", "23° 51' 14\"", ""},
+        {"6", "", "row 6, field zone: missing"},
+        {"7", "", "row 7: 5 fields where date,time,zone[,dst] were expected"},
+        {"8", "", "row 8, field dst: 'maybe' is not one of 0, 1, no, yes, false, true"},
+        {"9", "24° 34' 23\"", ""},
+    };
+    QStringList errors;
+    for (int i = 0; i < 7; ++i) {
+        const QString row = out[i + 1];
+        QCOMPARE(csvField(header, row, QStringLiteral("row")),
+                 QString::fromLatin1(expected[i].row));
+        QCOMPARE(csvField(header, row, QStringLiteral("ayanamsa_text")),
+                 QString::fromUtf8(expected[i].text));
+        QCOMPARE(csvField(header, row, QStringLiteral("error")),
+                 QString::fromLatin1(expected[i].error));
+        if (*expected[i].error != '\0')
+            errors << QStringLiteral("tenvari-cli: ") + QString::fromLatin1(expected[i].error);
+    }
+    // -05:00 with daylight saving: 12:00 local is 16:00 UT.
+    QCOMPARE(csvField(header, out[3], QStringLiteral("universal_time_hours")),
+             QStringLiteral("16"));
+    QCOMPARE(csvField(header, out[3], QStringLiteral("zone")), QStringLiteral("-05:00"));
+    // Each refused row once on standard error, in order.
+    QCOMPARE(lines(run.err), errors);
+
+    // A good row carries the single moment's values.
+    const CliOutput single =
+        runCliCaptured(words(QStringLiteral("1947-08-15 00:00 --zone +05:30 --format csv")));
+    const QStringList singleRows = lines(single.out);
+    for (const char* name :
+         {"t_centuries", "ayanamsa_deg", "reference_true_deg", "formula_minus_reference_arcsec"}) {
+        QCOMPARE(csvField(header, out[1], QString::fromLatin1(name)),
+                 csvField(singleRows[0], singleRows[1], QString::fromLatin1(name)));
+    }
+}
+
+void tst_CliCommand::batchInSmallPieces() {
+    // Rows that straddle reads give the same output as rows read whole.
+    std::string input;
+    for (int minute = 0; minute < 60; ++minute)
+        input += "2000-01-01,12:" + std::string(minute < 10 ? "0" : "") + std::to_string(minute) +
+                 ",+05:30," + (minute % 2 ? "1" : "0") + "\n";
+    std::string outputs[2];
+    const std::size_t pieces[2] = {1 << 16, 7};
+    for (int i = 0; i < 2; ++i) {
+        StringSource in(input, pieces[i]);
+        StringSink out;
+        StringSink err;
+        QCOMPARE(runBatch(in, out, err, BatchOptions{true, false, "input"}), 0);
+        QCOMPARE(QString::fromStdString(err.text()), QString());
+        outputs[i] = out.text();
+    }
+    QCOMPARE(lines(outputs[0]).size(), 61);
+    QCOMPARE(outputs[1], outputs[0]);
+}
+
+void tst_CliCommand::batchLongLineAndFile() {
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(QByteArray(70000, 'x') + "\n2000-01-01,12:00,+00:00\n");
+    file.close();
+    const CliOutput run =
+        runCliCaptured({"--batch", file.fileName().toStdString(), "--no-reference"});
+    QCOMPARE(run.status, 1);
+    const QStringList out = lines(run.out);
+    QCOMPARE(out.size(), 3);
+    QCOMPARE(csvField(out[0], out[1], QStringLiteral("error")),
+             QStringLiteral("row 1: longer than 64 KiB"));
+    QCOMPARE(csvField(out[0], out[2], QStringLiteral("ayanamsa_text")),
+             QString::fromUtf8("23° 51' 14\""));
+    QCOMPARE(csvField(out[0], out[2], QStringLiteral("reference_true_deg")), QString());
+}
+
+void tst_CliCommand::realExecutable() {
+    // No display and no Qt platform: the program needs neither.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    // It prints what the command prints in-process, and keeps "-05:30" as
+    // the zone's value rather than taking it for an option.
+    const auto run = [&](const QStringList& arguments) {
+        std::vector<std::string> words;
+        for (const QString& argument : arguments)
+            words.push_back(argument.toStdString());
+        const CliOutput expected = runCliCaptured(words);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(TENVARI_CLI), arguments);
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.readAllStandardOutput().toStdString(), expected.out);
+        QCOMPARE(process.readAllStandardError().toStdString(), expected.err);
+        QCOMPARE(process.exitCode(), expected.status);
+    };
+    run({QStringLiteral("1947-08-15"), QStringLiteral("00:00"), QStringLiteral("--zone"),
+         QStringLiteral("-05:30")});
+    run({QStringLiteral("2001-02-29"), QStringLiteral("00:00")});
+    QProcess version;
+    version.start(QStringLiteral(TENVARI_CLI), {QStringLiteral("--version")});
+    QVERIFY(version.waitForFinished(10000));
+    QVERIFY(version.readAllStandardOutput().startsWith("tenvari-cli (Tenvari) "));
+}
+
+QTEST_GUILESS_MAIN(tst_CliCommand)
+#include "tst_clicommand.moc"
