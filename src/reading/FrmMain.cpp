@@ -142,11 +142,13 @@ void FrmMain::cmdRashi_Click() {
 
     for (QLabel* label : {ui_.lblName, ui_.lblDay, ui_.lblDOB, ui_.lblTimeOfBirth, ui_.lblAyanamsa})
         label->clear();
+    ui_.lblAyanamsa->setToolTip({});
     moment_ = converted.moment;
 
     runStep([this] {
         const double correction = ComputeAyanamsa(moment_);
         ui_.lblAyanamsa->setText(QString::fromStdString(AyanamsaDisplayText(correction)));
+        ui_.lblAyanamsa->setToolTip(ayanamsaToolTip(moment_, correction));
     });
     runStep([&] { ui_.lblName->setText(data.name); });
     runStep([this] { ui_.lblDay->setText(weekdayText(moment_)); });

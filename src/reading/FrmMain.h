@@ -29,7 +29,9 @@ struct Refusal;
 //   toBirthMoment            the record as the computation's input;
 //                            a zone text that is no number is refused here
 //   ComputeAyanamsa          the correction in degrees
-//   AyanamsaDisplayText      its text for lblAyanamsa
+//   AyanamsaDisplayText      its text for lblAyanamsa; its tooltip
+//                            (ayanamsaToolTip) adds the value in full and
+//                            the almanac's definition beside it
 //   ResultTexts              the weekday, date and time labels
 // then fills the result panel (Frame6) and widens the window to the result
 // layout, centred on the screen. "&Back" narrows it again.

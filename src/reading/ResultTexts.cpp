@@ -2,6 +2,10 @@
 #include "reading/ResultTexts.h"
 
 #include "astro/DateReduction.h"
+#include "reference/LahiriReference.h"
+#include "reference/SexagesimalText.h"
+
+#include <cmath>
 
 namespace tenvari {
 
@@ -40,6 +44,18 @@ QString dateOfBirthText(const BirthData& data) {
 
 QString timeOfBirthText(const BirthData& data) {
     return QString::number(data.hour) + QLatin1Char(':') + QString::number(data.minute);
+}
+
+QString ayanamsaToolTip(const BirthMoment& moment, double correction) {
+    const double ayanamsa = -correction;
+    const LahiriReference reference = LahiriReferenceFor(moment);
+    const double difference = (ayanamsa - reference.trueDegrees) * 3600.0;
+    return QStringLiteral("Lahiri formula: %1\u00b0\n").arg(ayanamsa, 0, 'f', 6) +
+           QStringLiteral("Almanac definition, with nutation: ") +
+           QString::fromStdString(FormatDegreesHundredths(reference.trueDegrees)) +
+           QStringLiteral("\nFormula less definition: %1%2\"")
+               .arg(difference < 0 ? QStringLiteral("-") : QStringLiteral("+"))
+               .arg(std::fabs(difference), 0, 'f', 2);
 }
 
 } // namespace tenvari

@@ -37,6 +37,27 @@ QString weekdayText(const BirthMoment& moment);
 // year ("January 1, 2000").
 QString dateOfBirthText(const BirthData& data);
 
+/*
+ *  ayanamsaToolTip
+ *
+ *  The tooltip of the ayanamsa after a reading: the value the window
+ *  shows, in full, beside the value by the almanac's own definition.
+ *
+ *  Given:
+ *     moment      BirthMoment  the reading's input
+ *     correction  double       ComputeAyanamsa of it: minus the ayanamsa,
+ *                              degrees
+ *
+ *  Returned (function value):
+ *                 QString      three lines: the formula's ayanamsa in
+ *                              degrees with 6 decimals; the reference
+ *                              value with the nutation (LahiriReferenceFor)
+ *                              as D° M' S.ss"; the formula less the
+ *                              reference in seconds of arc, signed, with
+ *                              2 decimals
+ */
+QString ayanamsaToolTip(const BirthMoment& moment, double correction);
+
 // The clock time as the lists show it, hour and minute without padding
 // ("9:5" for five past nine, "12:0" for noon).
 QString timeOfBirthText(const BirthData& data);

@@ -59,6 +59,7 @@ private slots:
     void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
     void reading_data();
     void reading();
+    void toolTipSetsTheReferenceBeside();
     void secondsAndLatitudeChangeNothing();
     void refusal_data();
     void refusal();
@@ -158,6 +159,22 @@ void tst_Reading::reading() {
         QVERIFY2(label->sizeHint().width() <= label->width(), name);
         QVERIFY2(visiblePart(*label).size() == label->size(), name);
     }
+}
+
+// The reference of 1 January 2000 12:00 UT by the almanac's definition on
+// the IAU 2006/2000A models: 23.853183601 degrees (tests/reference).
+void tst_Reading::toolTipSetsTheReferenceBeside() {
+    FormDriver f;
+    f.type("txtName", QStringLiteral("A"));
+    f.setDate(QStringLiteral("January"), 1, 2000);
+    f.setTime(12, 0);
+    f.choose("optLong_1");
+    f.read();
+    QCOMPARE(f.labelText("lblAyanamsa"), QStringLiteral("23\u00b0 51' 14\""));
+    QCOMPARE(f.child<QLabel>("lblAyanamsa")->toolTip(),
+             QStringLiteral("Lahiri formula: 23.853991\u00b0\n"
+                            "Almanac definition, with nutation: 23\u00b0 51' 11.46\"\n"
+                            "Formula less definition: +2.91\""));
 }
 
 void tst_Reading::secondsAndLatitudeChangeNothing() {
