@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/WebLinks.h"
+#include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/DesktopLinkOpener.h"
 #include "platform/LockFileInstanceGuard.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     ExitApplication exitApplication;
 
     StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
+    startUp.setUpdateReminder(kUpdateReminder);
     startUp.run();
     if (exitApplication.hasEnded())
         return exitApplication.status();

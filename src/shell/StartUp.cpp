@@ -51,8 +51,9 @@ bool StartUp::run() {
     }
 
     try {
-        ShowUpdateReminder(services_.settings, services_.clock, services_.messages, services_.links,
-                           services_.applicationKey);
+        if (updateReminder_)
+            ShowUpdateReminder(services_.settings, services_.clock, services_.messages,
+                               services_.links, services_.applicationKey);
     } catch (...) {
     }
 
