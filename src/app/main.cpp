@@ -6,6 +6,7 @@
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
+#include "shell/CommandLine.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
@@ -15,6 +16,11 @@
 using namespace tenvari;
 
 int main(int argc, char* argv[]) {
+    // --help, --version and wrong options are answered before Qt looks for
+    // a display.
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     QApplication::setWindowIcon(appIcon());
 
