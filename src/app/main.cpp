@@ -21,6 +21,11 @@ int main(int argc, char* argv[]) {
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
 
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganization));
+    // The desktop entry's name: ties the window to the entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication app(argc, argv);
     QApplication::setWindowIcon(appIcon());
 
