@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/WebLinks.h"
+#include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/DesktopLinkOpener.h"
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
+#include "shell/CommandLine.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
@@ -15,6 +17,16 @@
 using namespace tenvari;
 
 int main(int argc, char* argv[]) {
+    // --help, --version and wrong options are answered before Qt looks for
+    // a display.
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
+
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersion));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kOrganization));
+    // The desktop entry's name: ties the window to the entry and its icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication app(argc, argv);
     QApplication::setStyle(new StartUpStyle(QApplication::style()));
     QApplication::setWindowIcon(appIcon());
@@ -30,6 +42,7 @@ int main(int argc, char* argv[]) {
     ExitApplication exitApplication;
 
     StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
+    startUp.setUpdateReminder(kUpdateReminder);
     startUp.run();
     if (exitApplication.hasEnded())
         return 0;

@@ -47,10 +47,12 @@ bool StartUp::run() {
         return false;
     }
 
-    runStep([this] {
-        ShowUpdateReminder(services_.settings, services_.clock, services_.messages, services_.links,
-                           services_.applicationKey);
-    });
+    if (updateReminder_) {
+        runStep([this] {
+            ShowUpdateReminder(services_.settings, services_.clock, services_.messages,
+                               services_.links, services_.applicationKey);
+        });
+    }
 
     runStep([this] {
         mainForm_ = createMainForm_();

@@ -38,7 +38,7 @@ struct StartUpServices {
 //   1. asks once whether another copy runs; if so, says "Application is
 //      already running" (information icon, OK), runs ExitApplication and
 //      stops: no reminder, no main form;
-//   2. ShowUpdateReminder;
+//   2. ShowUpdateReminder, unless switched off (setUpdateReminder);
 //   3. creates frmMain with its menus and links connected and shows it.
 // When frmMain closes (close button or File > "E&xit"), the exit screen
 // is created and shown on top without taking the focus, and the main form
@@ -56,6 +56,10 @@ public:
     // False when this copy was refused (ExitApplication has run).
     bool run();
 
+    // Without the reminder start-up goes from the single-instance answer
+    // straight to the main form. On unless the program's entry says so.
+    void setUpdateReminder(bool on) { updateReminder_ = on; }
+
     FrmMain* mainForm() const { return mainForm_; }
     FrmExitScreen* exitScreen() const { return exitScreen_; }
 
@@ -70,6 +74,7 @@ private:
     MainFormFactory createMainForm_;
     QPointer<FrmMain> mainForm_;
     QPointer<FrmExitScreen> exitScreen_;
+    bool updateReminder_ = true;
 };
 
 } // namespace tenvari

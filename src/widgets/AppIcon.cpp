@@ -52,13 +52,13 @@ void addWedgeArc(QPainterPath& path, QPointF centre, double radius) {
 
 // A teal disc with a pale ring of twelve signs, and the wedge between the
 // tropical and the sidereal zero points in yellow.
-QPixmap appIconPixmap(int size) {
+QImage appIconImage(int size) {
     if (size <= 0)
         return {};
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
 
-    QPainter p(&pixmap);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const double s = size;
     const QPointF centre(s / 2, s / 2);
@@ -93,7 +93,12 @@ QPixmap appIconPixmap(int size) {
     p.setBrush(look::kPeach);
     p.setPen(Qt::NoPen);
     p.drawEllipse(centre, line * 1.2, line * 1.2);
-    return pixmap;
+    p.end();
+    return image;
+}
+
+QPixmap appIconPixmap(int size) {
+    return QPixmap::fromImage(appIconImage(size));
 }
 
 QIcon appIcon() {

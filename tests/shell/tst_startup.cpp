@@ -70,6 +70,8 @@ private slots:
     void cleanup();
     void sequence_data();
     void sequence();
+    void withoutReminder_data();
+    void withoutReminder();
     void failingStepsAreSkipped_data();
     void failingStepsAreSkipped();
     void realMainForm();
@@ -152,6 +154,34 @@ void tst_StartUp::sequence() {
         QVERIFY(!startUp.mainForm()->isModal());
         QVERIFY(!QApplication::activeModalWidget());
     }
+}
+
+void tst_StartUp::withoutReminder_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("first run") << "";
+    QTest::newRow("reminder due") << "2026-11-01";
+}
+
+// Built without the reminder: straight to the main form, no prompt and
+// nothing written in the settings, however long ago the last reminder was.
+void tst_StartUp::withoutReminder() {
+    QFETCH(QString, stored);
+
+    Life life;
+    const QString duration = FakeSettingsStore::key(kKey, "Settings", "Duration");
+    if (!stored.isEmpty())
+        life.settings.values.insert(duration, stored);
+    life.messages.scriptAnswer(MessageAnswer::Yes);
+
+    StartUp startUp(life.services(life.instances, life.settings), life.recordingFactory());
+    startUp.setUpdateReminder(false);
+    QVERIFY(startUp.run());
+
+    QCOMPARE(life.events, QStringList{QStringLiteral("main form")});
+    QCOMPARE(life.settings.writes, 0);
+    QCOMPARE(life.settings.values.value(duration), stored);
+    QVERIFY(life.opener.opened.isEmpty());
+    QCOMPARE(visibleWindows(), QList<QWidget*>{startUp.mainForm()});
 }
 
 void tst_StartUp::failingStepsAreSkipped_data() {
