@@ -5,6 +5,7 @@
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/TerminationSignals.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
@@ -26,6 +27,10 @@ int main(int argc, char* argv[]) {
     DesktopLinkOpener opener;
     WebLinks links(opener);
     ExitApplication exitApplication;
+    // Asked to end by the session: as File > Exit, without the exit screen.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &termination,
+                     [&exitApplication] { exitApplication(); });
 
     StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
     startUp.run();
