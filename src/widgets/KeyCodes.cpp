@@ -34,6 +34,18 @@ bool insertsText(const QKeyEvent& event) {
            (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
 }
 
+// Ctrl+letter as a line edit reads its shortcuts: the keypad and
+// group-switch flags do not count, so Ctrl+V with either still pastes.
+// The letter's place in the alphabet, 1 to 26.
+std::optional<int> controlLetterCode(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    const int key = event.key();
+    if (!isControlChord(modifiers) || key < Qt::Key_A || key > Qt::Key_Z)
+        return std::nullopt;
+    return key - Qt::Key_A + 1;
+}
+
 // The code of a text that arrives as one piece: its code point when it is a
 // single printable character, otherwise kUntypedTextCode.
 int codeOfText(const QString& text) {
@@ -142,11 +154,9 @@ std::optional<int> typedCharacterCode(const QKeyEvent& event) {
     default:
         break;
     }
-    const int key = event.key();
-    if (isControlChord(event.modifiers()) && key >= Qt::Key_A && key <= Qt::Key_Z)
-        return key - Qt::Key_A + 1;
+    // Where the box inserts no text, Ctrl+letter may be one of its shortcuts.
     if (!insertsText(event))
-        return std::nullopt;
+        return controlLetterCode(event);
     return codeOfText(event.text());
 }
 

@@ -21,8 +21,9 @@ inline constexpr int kUntypedTextCode = 0xFFFD;
 
 // The character code a key press types, in the classic single-byte form the
 // keystroke handlers work with: Backspace 8, Enter 13, Esc 27, printable
-// ASCII by its code, Ctrl+letter (alone or with Shift) 1 to 26 whatever
-// other text the platform attaches. A key whose text starts with an
+// ASCII by its code, Ctrl+letter (alone or with Shift; a keypad or
+// group-switch flag aside) 1 to 26 whatever other text the platform
+// attaches. A key whose text starts with an
 // invisible format character (U+200B, U+202E, U+00AD, ...) gives that
 // character's code whatever the key, because a line edit inserts such a
 // character under any modifiers. A character outside ASCII gives its Unicode

@@ -118,6 +118,9 @@ void tst_KeyCodes::typedCharacterCode_data() {
     QTest::newRow("Ctrl+X") << int(Qt::Key_X) << ctrl << "" << 24;
     QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << "\x1a" << 26;
     QTest::newRow("Ctrl+Shift+V") << int(Qt::Key_V) << ctrlShift << "\x16" << 22;
+    QTest::newRow("Ctrl+V with the keypad flag")
+        << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::KeypadModifier) << ""
+        << 22;
     QTest::newRow("Ctrl+digit types nothing") << int(Qt::Key_1) << ctrl << "1" << kNoCode;
     // A line edit inserts an invisible format character whatever the
     // modifiers; such a key gives that character's code, never 8 or 13.
@@ -232,6 +235,12 @@ void tst_KeyCodes::hook_data() {
     e.addKeyClick(Qt::Key_V, Qt::ControlModifier);
     QTest::newRow("Ctrl+V let through pastes") << Handler::PassAll << noLimit << false << "77"
                                                << "1" << e << "177" << QList<int>{22};
+
+    e.clear();
+    e.append(new KeyWithText(Qt::Key_V, Qt::ControlModifier | Qt::KeypadModifier, ""));
+    QTest::newRow("Ctrl+V with the keypad flag refused does not paste")
+        << Handler::RefuseAll << noLimit << false << "77"
+        << "1" << e << "1" << QList<int>{22};
 
     e.clear();
     e.addKeyClick(Qt::Key_A, Qt::ControlModifier);
