@@ -76,11 +76,13 @@ std::optional<QByteArray> withEntry(const QByteArray& text, const QString& entry
         return std::nullopt;
     {
         QSettings copy(rewritten, QSettings::IniFormat);
-        for (const QString& each : parsed.allKeys())
-            copy.setValue(each, parsed.value(each));
-        copy.sync();
-        if (copy.status() != QSettings::NoError || contentsOf(rewritten) != text)
-            return std::nullopt;
+        if (!text.isEmpty()) {
+            for (const QString& each : parsed.allKeys())
+                copy.setValue(each, parsed.value(each));
+            copy.sync();
+            if (copy.status() != QSettings::NoError || contentsOf(rewritten) != text)
+                return std::nullopt;
+        }
         copy.setValue(entryKey, value);
         copy.sync();
         if (copy.status() != QSettings::NoError)
