@@ -214,7 +214,9 @@ LockFileInstanceGuard::LockFileInstanceGuard(const QString& executableName,
     path_ = (folder_.isEmpty() ? directory : folder_) + QLatin1Char('/') + name;
     if (!folder_.isEmpty()) {
         lock_.emplace(path_);
-        lock_->setStaleLockTime(kUnreadableGraceMs);
+        // QLockFile itself clears only the files of dead processes;
+        // everything else at the path is judged below, not by its age.
+        lock_->setStaleLockTime(0);
     }
 }
 

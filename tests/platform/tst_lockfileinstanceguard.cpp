@@ -275,6 +275,8 @@ void tst_LockFileInstanceGuard::leftovers_data() {
         << "file" << QByteArray("<copy>\nlockprobe\nelsewhere.example\n") << qint64(0) << guarded;
     QTest::newRow("a live copy of this program")
         << "file" << QByteArray("<copy>\nlockprobe\n<host>\n") << qint64(0) << "refused";
+    QTest::newRow("a live copy of this program, an hour ago")
+        << "file" << QByteArray("<copy>\nlockprobe\n<host>\n") << qint64(3600) << "refused";
     QTest::newRow("cut short by a crash, old") << "file" << QByteArray() << qint64(3600) << guarded;
     QTest::newRow("garbage, old") << "file" << QByteArray("\x01\x02garbage") << qint64(3600)
                                   << guarded;
