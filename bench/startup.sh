@@ -11,6 +11,9 @@
 # date to its new settings file (QSettings syncs it to disk).
 # STORE=recent: the settings file already holds today's date, as on most
 # starts; Tenvari only reads it.
+# STORE=huge: 50 MB of random bytes lie where the settings file should be;
+# Tenvari must leave them alone and start as fast as ever. Each run checks
+# that the file is unchanged afterwards.
 #
 # Programs (Release builds; see bench/README.md):
 #   TENVARI_BIN   default build/bench/src/app/tenvari
@@ -75,8 +78,12 @@ measure() {
     runtime=$(mktemp -d "$runtime_base/runtime.XXXXXX")
     mkdir -p "$run_dir/config"
     chmod 700 "$runtime"
+    local settings
+    settings="$run_dir/config/$(basename "$program").conf"
     if [ "$store" = recent ]; then
-        printf '[Settings]\nDuration=%s\n' "$(date +%F)" >"$run_dir/config/$(basename "$program").conf"
+        printf '[Settings]\nDuration=%s\n' "$(date +%F)" >"$settings"
+    elif [ "$store" = huge ]; then
+        cp "$work/huge.conf" "$settings"
     fi
 
     local start end
@@ -104,12 +111,19 @@ measure() {
     kill "$program_pid"
     wait "$program_pid" 2>/dev/null || true
     program_pid=""
+    if [ "$store" = huge ] && ! cmp -s "$work/huge.conf" "$settings"; then
+        echo "$program changed the settings file" >&2
+        exit 1
+    fi
     rm -rf "$run_dir" "$runtime"
     echo "$(((end - start) / 1000)) $hwm"
 }
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
+if [ "$store" = huge ]; then
+    head -c $((50 * 1024 * 1024)) /dev/urandom >"$work/huge.conf"
+fi
 : >"$work/tenvari"
 : >"$work/baseline"
 # One unmeasured run each warms the disk cache.

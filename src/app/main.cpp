@@ -6,6 +6,7 @@
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/TerminationSignals.h"
 #include "shell/CommandLine.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
@@ -40,6 +41,10 @@ int main(int argc, char* argv[]) {
     DesktopLinkOpener opener;
     WebLinks links(opener);
     ExitApplication exitApplication;
+    // Asked to end by the session: as File > Exit, without the exit screen.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::received, &termination,
+                     [&exitApplication] { exitApplication(); });
 
     StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
     startUp.setUpdateReminder(kUpdateReminder);

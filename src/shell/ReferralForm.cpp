@@ -26,6 +26,15 @@ constexpr int kBoxHeight = 345;
 constexpr int kFirstBoxTop = 420;
 constexpr int kBoxStep = 540;
 
+// The most each box holds, in UTF-16 units: an e-mail address as long as
+// RFC 5321 allows, names and the message of a sensible length. Even all
+// five full of characters of three UTF-8 bytes (nine percent-encoded
+// characters per unit) the referral address stays near 25,000 characters,
+// far below the 128 KiB the desktop can hand to a browser.
+constexpr int kEmailMaxLength = 254;
+constexpr int kNameMaxLength = 128;
+constexpr int kMessageMaxLength = 2000;
+
 } // namespace
 
 ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* parent)
@@ -38,6 +47,11 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
     txtFriendName_ = addBox("txtFriendName", kFriendNamePrompt, kFirstBoxTop + 2 * kBoxStep);
     txtFriendEmail_ = addBox("txtFriendEmail", kFriendEmailPrompt, kFirstBoxTop + 3 * kBoxStep);
     txtMessage_ = addBox("txtMessage", kMessagePrompt, kFirstBoxTop + 4 * kBoxStep);
+    for (QLineEdit* box : {txtEmail_, txtFriendEmail_})
+        box->setMaxLength(kEmailMaxLength);
+    for (QLineEdit* box : {txtName_, txtFriendName_})
+        box->setMaxLength(kNameMaxLength);
+    txtMessage_->setMaxLength(kMessageMaxLength);
 
     cmdSubmit_ = named<QPushButton>("cmdSubmit", this, QStringLiteral("Refer A Friend &Now"));
     cmdSubmit_->setFont(look::verdana(8, true));

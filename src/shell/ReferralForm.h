@@ -23,6 +23,8 @@ class WebLinks;
 // The entries stay as they are after a refusal and after a send. A space
 // typed into an address box is refused (refusedAddressKey); pasted text is
 // not filtered.
+// The address boxes hold at most 254 characters, the name boxes 128 and
+// the message 2,000; longer text is cut off as it is typed or pasted.
 class ReferralForm : public QGroupBox {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace tenvari {
 
@@ -33,6 +34,18 @@ bool insertsText(const QKeyEvent& event) {
         return false;
     return first.isPrint() || first.category() == QChar::Other_PrivateUse ||
            (first.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
+}
+
+// Ctrl+letter as a line edit reads its shortcuts: the keypad and
+// group-switch flags do not count, so Ctrl+V with either still pastes.
+// The letter's place in the alphabet, 1 to 26.
+std::optional<int> controlLetterCode(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers =
+        event.modifiers() & ~(Qt::KeypadModifier | Qt::GroupSwitchModifier);
+    const int key = event.key();
+    if (!isControlChord(modifiers) || key < Qt::Key_A || key > Qt::Key_Z)
+        return std::nullopt;
+    return key - Qt::Key_A + 1;
 }
 
 // The code of a text that arrives as one piece: its code point when it is a
@@ -94,11 +107,17 @@ private:
     }
 
     // Text an input method commits (compose and dead-key sequences, for
-    // instance) goes through the handler character by character.
+    // instance) goes through the handler character by character. The range
+    // it replaces is kept within the text first: a line edit asked to put
+    // text beyond its end fills the gap with blanks.
     void filterCommit(QInputMethodEvent& imEvent) {
         const QString commit = imEvent.commitString();
-        if (commit.isEmpty())
+        if (commit.isEmpty() && imEvent.replacementLength() == 0)
             return;
+        const qsizetype caret = box_.cursorPosition();
+        const qsizetype size = box_.text().size();
+        const qsizetype from = std::clamp<qsizetype>(caret + imEvent.replacementStart(), 0, size);
+        const qsizetype length = std::clamp<qsizetype>(imEvent.replacementLength(), 0, size - from);
         QString kept;
         for (const uint point : commit.toUcs4()) {
             const char32_t unit = point;
@@ -107,7 +126,7 @@ private:
             const int result = verdict(code);
             kept += result == code ? character : replacementText(result);
         }
-        imEvent.setCommitString(kept, imEvent.replacementStart(), imEvent.replacementLength());
+        imEvent.setCommitString(kept, static_cast<int>(from - caret), static_cast<int>(length));
     }
 
     QLineEdit& box_;
@@ -117,6 +136,13 @@ private:
 } // namespace
 
 std::optional<int> typedCharacterCode(const QKeyEvent& event) {
+    // A line edit inserts an invisible format character (a zero-width space,
+    // a direction mark, a soft hyphen) whatever key and modifiers bring it,
+    // so its own code goes to the handler, which refuses it, before any key
+    // is read as Backspace, Enter or Ctrl+letter.
+    const QString text = event.text();
+    if (!text.isEmpty() && text.front().category() == QChar::Other_Format)
+        return codeOfText(text);
     switch (event.key()) {
     case Qt::Key_Backspace:
         return kBackspaceCode;
@@ -128,11 +154,9 @@ std::optional<int> typedCharacterCode(const QKeyEvent& event) {
     default:
         break;
     }
-    const int key = event.key();
-    if (isControlChord(event.modifiers()) && key >= Qt::Key_A && key <= Qt::Key_Z)
-        return key - Qt::Key_A + 1;
+    // Where the box inserts no text, Ctrl+letter may be one of its shortcuts.
     if (!insertsText(event))
-        return std::nullopt;
+        return controlLetterCode(event);
     return codeOfText(event.text());
 }
 

@@ -21,8 +21,12 @@ inline constexpr int kUntypedTextCode = 0xFFFD;
 
 // The character code a key press types, in the classic single-byte form the
 // keystroke handlers work with: Backspace 8, Enter 13, Esc 27, printable
-// ASCII by its code, Ctrl+letter (alone or with Shift) 1 to 26 whatever
-// text the platform attaches. A character outside ASCII gives its Unicode
+// ASCII by its code, Ctrl+letter (alone or with Shift; a keypad or
+// group-switch flag aside) 1 to 26 whatever other text the platform
+// attaches. A key whose text starts with an
+// invisible format character (U+200B, U+202E, U+00AD, ...) gives that
+// character's code whatever the key, because a line edit inserts such a
+// character under any modifiers. A character outside ASCII gives its Unicode
 // value (above 127), which no handler accepts. Alt, AltGr (Ctrl+Alt) and
 // Meta combinations give the code of the text they carry, because a line
 // edit inserts that text. Keys that type no character (arrows, Delete,
@@ -39,7 +43,8 @@ using KeyPressHandler = std::function<int(int code)>;
 // place (within the box's length limit). Keys without a character code
 // reach the box untouched, and so does text that does not arrive as a
 // keystroke (pasting, setText). Text an input method commits goes through
-// the handler character by character. A handler that throws refuses.
+// the handler character by character, and the range it replaces is kept
+// within the box's text. A handler that throws refuses.
 void installKeyPressHandler(QLineEdit& box, KeyPressHandler handler);
 
 } // namespace tenvari

@@ -5,6 +5,7 @@
 // until a line arrives on stdin or stdin closes.
 //
 //   lockprobe <folder> <executable name> [--wait]
+// An empty folder ("") lets the guard choose its own.
 // --wait: say "ready" first and ask only after a line on stdin, so that
 // several copies can be made to ask at the same moment.
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance rule across real processes (lockprobe, a copy that
-// asks the guard and holds its lock), and the leftovers of copies that
-// ended without cleaning up.
+// asks the guard and holds its lock), the leftovers of copies that ended
+// without cleaning up, whatever else may lie at the lock's path, and the
+// folder the lock lives in.
 
 #include "platform/LockFileInstanceGuard.h"
 
@@ -12,7 +13,11 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 #include <memory>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 using namespace tenvari;
@@ -24,10 +29,13 @@ constexpr int kWaitMs = 15'000;
 // One copy of the probe.
 class Probe {
 public:
-    Probe(const QString& folder, const QString& name, bool waitForGo = false) {
+    // An empty folder: the guard picks its own, from the environment.
+    Probe(const QString& folder, const QString& name, bool waitForGo = false,
+          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         QStringList arguments{folder, name};
         if (waitForGo)
             arguments << QStringLiteral("--wait");
+        process_.setProcessEnvironment(environment);
         process_.start(QStringLiteral(LOCKPROBE_PATH), arguments);
     }
     ~Probe() {
@@ -57,6 +65,7 @@ public:
         process_.waitForFinished(kWaitMs);
     }
     bool finished() { return process_.waitForFinished(kWaitMs); }
+    qint64 pid() const { return process_.processId(); }
     int exitCode() const { return process_.exitCode(); }
     QProcess::ExitStatus exitStatus() const { return process_.exitStatus(); }
 
@@ -65,10 +74,31 @@ private:
 };
 
 void ageFile(const QString& path, qint64 seconds) {
+    const timespec times[2] = {{0, UTIME_OMIT}, {QDateTime::currentSecsSinceEpoch() - seconds, 0}};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW),
+             0);
+}
+
+void putFile(const QString& path, const QByteArray& contents) {
     QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds),
-                             QFileDevice::FileModificationTime));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(contents), contents.size());
+}
+
+// Starts a copy, and a second one beside it while the first runs. Tells
+// how the first fared: "guarded" (it runs and holds the lock: the second is
+// refused), "unguarded" (it runs without the single-instance check: the
+// second runs as well) or "refused".
+QString startTwice(const QString& folder) {
+    Probe first(folder, "tenvari");
+    const QString answer = first.line();
+    if (answer != QLatin1String("running"))
+        return answer;
+    Probe second(folder, "tenvari");
+    const QString again = second.line();
+    return again == QLatin1String("refused")   ? QStringLiteral("guarded")
+           : again == QLatin1String("running") ? QStringLiteral("unguarded")
+                                               : again;
 }
 
 } // namespace
@@ -80,11 +110,15 @@ private slots:
     void init();
     void secondCopyRefusedWhileFirstRuns();
     void killedCopyDoesNotBlock();
+    void copiesStartedTogether_data();
     void copiesStartedTogether();
     void longRunningCopyKeepsItsLock();
     void leftovers_data();
     void leftovers();
+    void lockFolder_data();
+    void lockFolder();
     void answerTakenOnce();
+    void unusableFolderDoesNotStopTheProgram_data();
     void unusableFolderDoesNotStopTheProgram();
 
 private:
@@ -92,12 +126,18 @@ private:
     QString lockPath(const QString& name) const {
         return LockFileInstanceGuard(name, folder()).lockFilePath();
     }
+    // What lies at the lock's path before a start (see leftovers_data).
+    void plant(const QString& kind, const QByteArray& contents, qint64 ageSeconds);
     std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<QTemporaryDir> elsewhere_;
+    std::unique_ptr<Probe> liveCopy_; // a copy holding a lock of its own, elsewhere
 };
 
 void tst_LockFileInstanceGuard::init() {
+    liveCopy_.reset();
     dir_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(dir_->isValid());
+    elsewhere_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid() && elsewhere_->isValid());
 }
 
 void tst_LockFileInstanceGuard::secondCopyRefusedWhileFirstRuns() {
@@ -135,9 +175,21 @@ void tst_LockFileInstanceGuard::killedCopyDoesNotBlock() {
     QCOMPARE(third.line(), QStringLiteral("refused"));
 }
 
+void tst_LockFileInstanceGuard::copiesStartedTogether_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("nothing there") << "nothing" << QByteArray();
+    QTest::newRow("left by a copy that is gone") << "file" << QByteArray("4194399\nlockprobe\n");
+    QTest::newRow("a directory") << "directory" << QByteArray();
+    QTest::newRow("a dangling link") << "dangling link" << QByteArray();
+}
+
 void tst_LockFileInstanceGuard::copiesStartedTogether() {
-    constexpr int kCopies = 8;
-    for (int round = 0; round < 3; ++round) {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, contents);
+    constexpr int kCopies = 20;
+    for (int round = 0; round < 2; ++round) {
+        plant(kind, contents, 3600);
         std::vector<std::unique_ptr<Probe>> copies;
         for (int i = 0; i < kCopies; ++i)
             copies.push_back(std::make_unique<Probe>(folder(), "tenvari", true));
@@ -157,6 +209,7 @@ void tst_LockFileInstanceGuard::copiesStartedTogether() {
         QCOMPARE(refused, kCopies - 1);
         for (auto& copy : copies)
             QVERIFY(copy->release());
+        QVERIFY(!QFileInfo::exists(lockPath("tenvari")));
     }
 }
 
@@ -169,47 +222,180 @@ void tst_LockFileInstanceGuard::longRunningCopyKeepsItsLock() {
     QCOMPARE(second.line(), QStringLiteral("refused"));
 }
 
-void tst_LockFileInstanceGuard::leftovers_data() {
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<qint64>("ageSeconds");
-    QTest::addColumn<bool>("blocks");
-
-    // Process ids above the kernel's limit (4194304) never belong to anyone.
-    const QByteArray host = QSysInfo::machineHostName().toLocal8Bit();
-    QTest::newRow("process gone") << "4194399\ntenvari\n" + host + "\n" << qint64(0) << false;
-    QTest::newRow("process id reused by another program")
-        << QByteArray::number(QCoreApplication::applicationPid()) + "\nsome-other-program\n" +
-               host + "\n"
-        << qint64(0) << false;
-    QTest::newRow("cut short by a crash, old") << QByteArray() << qint64(3600) << false;
-    QTest::newRow("garbage, old") << QByteArray("\x01\x02garbage") << qint64(3600) << false;
-    // A copy writes its lock just after creating it; a fresh empty file may
-    // be one that is starting right now.
-    QTest::newRow("empty, just created") << QByteArray() << qint64(0) << true;
-}
-
-void tst_LockFileInstanceGuard::leftovers() {
-    QFETCH(QByteArray, contents);
-    QFETCH(qint64, ageSeconds);
-    QFETCH(bool, blocks);
-
+void tst_LockFileInstanceGuard::plant(const QString& kind, const QByteArray& contents,
+                                      qint64 ageSeconds) {
     const QString path = lockPath("tenvari");
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
+    if (kind == QLatin1String("nothing"))
+        return;
+    if (kind == QLatin1String("directory") || kind == QLatin1String("directory with a file")) {
+        QVERIFY(QDir().mkdir(path));
+        if (kind == QLatin1String("directory with a file"))
+            putFile(path + QStringLiteral("/note"), "keep me");
+    } else if (kind == QLatin1String("dangling link")) {
+        QVERIFY(QFile::link(dir_->filePath("nowhere/tenvari.lock"), path));
+    } else if (kind == QLatin1String("link to a file")) {
+        putFile(elsewhere_->filePath("target"), contents);
+        QVERIFY(QFile::link(elsewhere_->filePath("target"), path));
+    } else {
+        QByteArray text = contents;
+        const QByteArray host = QSysInfo::machineHostName().toLocal8Bit();
+        text.replace("<self>", QByteArray::number(QCoreApplication::applicationPid()))
+            .replace("<host>", host);
+        if (text.contains("<copy>")) {
+            liveCopy_ = std::make_unique<Probe>(elsewhere_->path(), "tenvari");
+            QCOMPARE(liveCopy_->line(), QStringLiteral("running"));
+            text.replace("<copy>", QByteArray::number(liveCopy_->pid()));
+        }
+        putFile(path, text);
+        if (kind == QLatin1String("unreadable file"))
+            QVERIFY(QFile::setPermissions(path, {}));
     }
     if (ageSeconds > 0)
         ageFile(path, ageSeconds);
+}
 
-    LockFileInstanceGuard guard("tenvari", folder());
-    QCOMPARE(guard.anotherInstanceRunning(), blocks);
-    if (!blocks) {
-        // Taken over: the file now names this process.
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readLine().trimmed(), QByteArray::number(QCoreApplication::applicationPid()));
+void tst_LockFileInstanceGuard::leftovers_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<qint64>("ageSeconds");
+    QTest::addColumn<QString>("outcome");
+
+    // A lock file says: process id, program, host. <self> is this test (a
+    // live process running another program), <copy> a live copy holding a
+    // lock elsewhere. Process ids above the kernel's limit (4194304) never
+    // belong to anyone.
+    const QString guarded = QStringLiteral("guarded");
+    QTest::newRow("process gone") << "file" << QByteArray("4194399\nlockprobe\n<host>\n")
+                                  << qint64(0) << guarded;
+    QTest::newRow("live process of another program")
+        << "file" << QByteArray("<self>\nsome-other-program\n<host>\n") << qint64(0) << guarded;
+    QTest::newRow("process id reused by another program")
+        << "file" << QByteArray("<self>\nlockprobe\n<host>\n") << qint64(0) << guarded;
+    QTest::newRow("this program on another host")
+        << "file" << QByteArray("<copy>\nlockprobe\nelsewhere.example\n") << qint64(0) << guarded;
+    QTest::newRow("a live copy of this program")
+        << "file" << QByteArray("<copy>\nlockprobe\n<host>\n") << qint64(0) << "refused";
+    QTest::newRow("a live copy of this program, an hour ago")
+        << "file" << QByteArray("<copy>\nlockprobe\n<host>\n") << qint64(3600) << "refused";
+    QTest::newRow("cut short by a crash, old") << "file" << QByteArray() << qint64(3600) << guarded;
+    QTest::newRow("garbage, old") << "file" << QByteArray("\x01\x02garbage") << qint64(3600)
+                                  << guarded;
+    // A copy writes its lock just after creating it; a fresh empty file may
+    // be one that is starting right now.
+    QTest::newRow("empty, just created") << "file" << QByteArray() << qint64(0) << "refused";
+    QTest::newRow("unreadable, old")
+        << "unreadable file" << QByteArray("4194399\nlockprobe\n") << qint64(3600) << guarded;
+    QTest::newRow("a directory") << "directory" << QByteArray() << qint64(0) << guarded;
+    QTest::newRow("an old directory") << "directory" << QByteArray() << qint64(3600) << guarded;
+    // Not ours to empty: the program runs without the check instead.
+    QTest::newRow("a directory with a file in it")
+        << "directory with a file" << QByteArray() << qint64(0) << "unguarded";
+    QTest::newRow("a dangling link") << "dangling link" << QByteArray() << qint64(0) << guarded;
+    QTest::newRow("a link to a file elsewhere")
+        << "link to a file" << QByteArray("4194399\nlockprobe\n") << qint64(0) << guarded;
+}
+
+void tst_LockFileInstanceGuard::leftovers() {
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, contents);
+    QFETCH(qint64, ageSeconds);
+    QFETCH(QString, outcome);
+    plant(kind, contents, ageSeconds);
+
+    QCOMPARE(startTwice(folder()), outcome);
+    // Nothing outside the folder was touched.
+    if (kind == QLatin1String("link to a file")) {
+        QFile target(elsewhere_->filePath("target"));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QCOMPARE(target.readAll(), contents);
     }
+}
+
+void tst_LockFileInstanceGuard::lockFolder_data() {
+    QTest::addColumn<QString>("runtime"); // private, open to others, unset
+    QTest::addColumn<QString>("cache");   // usable, open to the group, unusable
+    QTest::addColumn<bool>("configUsable");
+    QTest::addColumn<QString>("expected"); // where the lock lives; empty: nowhere
+
+    QTest::newRow("runtime folder") << "private"
+                                    << "usable" << true << "runtime";
+    QTest::newRow("no runtime folder") << "unset"
+                                       << "usable" << true << "cache";
+    QTest::newRow("runtime folder open to others") << "open"
+                                                   << "usable" << true << "cache";
+    QTest::newRow("cache folder open to the group") << "unset"
+                                                    << "open" << true << "config";
+    QTest::newRow("no runtime, no cache folder") << "unset"
+                                                 << "unusable" << true << "config";
+    QTest::newRow("none of them") << "unset"
+                                  << "unusable" << false << "";
+}
+
+void tst_LockFileInstanceGuard::lockFolder() {
+    QFETCH(QString, runtime);
+    QFETCH(QString, cache);
+    QFETCH(bool, configUsable);
+    QFETCH(QString, expected);
+
+    // A shared temporary folder where a neighbour has planted a link named
+    // like our lock, and taken the name of the runtime folder Qt would make
+    // there.
+    const QString shared = dir_->filePath("shared");
+    QVERIFY(QDir().mkdir(shared));
+    QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const passwd* account = ::getpwuid(::geteuid());
+    QVERIFY(account);
+    putFile(shared + QStringLiteral("/runtime-") + QString::fromLocal8Bit(account->pw_name), {});
+    putFile(shared + QStringLiteral("/runtime-someone"), {});
+    QVERIFY(QFile::link(shared + QStringLiteral("/nowhere"),
+                        shared + QStringLiteral("/tenvari-someone.lock")));
+    const QStringList sharedBefore = QDir(shared).entryList(QDir::AllEntries | QDir::System);
+
+    const QString home = dir_->filePath("home");
+    QVERIFY(QDir().mkpath(home + QStringLiteral("/runtime")));
+    QVERIFY(QFile::setPermissions(home + QStringLiteral("/runtime"),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("USER", "someone");
+    environment.insert("HOME", home);
+    environment.insert("TMPDIR", shared);
+    environment.insert("XDG_CONFIG_HOME", configUsable
+                                              ? home + QStringLiteral("/config")
+                                              : shared + QStringLiteral("/runtime-someone/c"));
+    environment.insert("XDG_CACHE_HOME", cache == QLatin1String("unusable")
+                                             ? shared + QStringLiteral("/runtime-someone/c")
+                                             : home + QStringLiteral("/cache"));
+    if (cache == QLatin1String("open")) {
+        QVERIFY(QDir().mkpath(home + QStringLiteral("/cache/tenvari")));
+        QCOMPARE(
+            ::chmod(QFile::encodeName(home + QStringLiteral("/cache/tenvari")).constData(), 0770),
+            0);
+    }
+    if (runtime == QLatin1String("unset"))
+        environment.remove("XDG_RUNTIME_DIR");
+    else
+        environment.insert("XDG_RUNTIME_DIR", runtime == QLatin1String("private")
+                                                  ? home + QStringLiteral("/runtime")
+                                                  : shared);
+
+    const QMap<QString, QString> folders{{"runtime", home + QStringLiteral("/runtime")},
+                                         {"cache", home + QStringLiteral("/cache/tenvari")},
+                                         {"config", home + QStringLiteral("/config/tenvari")}};
+    Probe first("", "tenvari", false, environment);
+    QCOMPARE(first.line(), QStringLiteral("running"));
+    for (auto folder = folders.begin(); folder != folders.end(); ++folder)
+        QCOMPARE(QFileInfo::exists(folder.value() + QStringLiteral("/tenvari-someone.lock")),
+                 folder.key() == expected);
+    if (!expected.isEmpty()) {
+        // A folder the guard made is the user's alone.
+        const QFileInfo made(folders[expected]);
+        QCOMPARE(made.permissions() & (QFile::WriteGroup | QFile::WriteOther),
+                 QFile::Permissions());
+    }
+    Probe second("", "tenvari", false, environment);
+    QCOMPARE(second.line(),
+             expected.isEmpty() ? QStringLiteral("running") : QStringLiteral("refused"));
+    QCOMPARE(QDir(shared).entryList(QDir::AllEntries | QDir::System), sharedBefore);
 }
 
 void tst_LockFileInstanceGuard::answerTakenOnce() {
@@ -229,11 +415,27 @@ void tst_LockFileInstanceGuard::answerTakenOnce() {
     QVERIFY(!other.anotherInstanceRunning());
 }
 
+void tst_LockFileInstanceGuard::unusableFolderDoesNotStopTheProgram_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("below a plain file") << "below a plain file";
+    QTest::newRow("writable by others") << "writable by others";
+}
+
 void tst_LockFileInstanceGuard::unusableFolderDoesNotStopTheProgram() {
-    QFile plain(dir_->filePath("plain"));
-    QVERIFY(plain.open(QIODevice::WriteOnly));
-    LockFileInstanceGuard guard("tenvari", plain.fileName() + QStringLiteral("/locks"));
+    QFETCH(QString, kind);
+    QString lockFolder = dir_->filePath("plain");
+    if (kind == QLatin1String("below a plain file")) {
+        putFile(lockFolder, {});
+        lockFolder += QStringLiteral("/locks");
+    } else {
+        QVERIFY(QDir().mkdir(lockFolder));
+        QCOMPARE(::chmod(QFile::encodeName(lockFolder).constData(), 01777), 0);
+    }
+    LockFileInstanceGuard guard("tenvari", lockFolder);
     QVERIFY(!guard.anotherInstanceRunning());
+    LockFileInstanceGuard second("tenvari", lockFolder);
+    QVERIFY(!second.anotherInstanceRunning());
+    QVERIFY(!QFileInfo::exists(guard.lockFilePath()));
 }
 
 QTEST_GUILESS_MAIN(tst_LockFileInstanceGuard)

@@ -50,6 +50,8 @@ private slots:
     void submit();
     void valuesArriveAsTyped_data();
     void valuesArriveAsTyped();
+    void longestReferral_data();
+    void longestReferral();
 
 private:
     QLineEdit* box(const QString& name) const;
@@ -354,6 +356,53 @@ void tst_Referral::valuesArriveAsTyped() {
     // Nothing but the six keys' separators is left unencoded.
     QCOMPARE(url.query(QUrl::FullyEncoded).count(u'&'), 5);
     QCOMPARE(url.query(QUrl::FullyEncoded).count(u'='), 6);
+}
+
+void tst_Referral::longestReferral_data() {
+    QTest::addColumn<QString>("character"); // what each box is filled with
+    // Three UTF-8 bytes in one UTF-16 unit give the longest encoding per
+    // character a box can count; four bytes take two units.
+    QTest::newRow("three-byte characters") << QStringLiteral("\u65e5");
+    QTest::newRow("four-byte characters") << QString::fromUcs4(U"\U0001F600", 1);
+    QTest::newRow("ASCII") << QStringLiteral("x");
+}
+
+void tst_Referral::longestReferral() {
+    QFETCH(QString, character);
+    // Each box takes what it may hold (e-mail addresses as long as RFC 5321
+    // allows), and no more.
+    const QMap<QString, int> limits{{"txtName", 128},
+                                    {"txtEmail", 254},
+                                    {"txtMessage", 2000},
+                                    {"txtFriendName", 128},
+                                    {"txtFriendEmail", 254}};
+    for (auto limit = limits.begin(); limit != limits.end(); ++limit) {
+        // Pasted far beyond the limit; the addresses differ and are proper.
+        // (An even length keeps the cut between two halves of a character.)
+        QString tail = limit.key().endsWith(QLatin1String("Email"))
+                           ? QStringLiteral("@") + limit.key() + QStringLiteral(".example")
+                           : QString();
+        if (tail.size() % 2 != 0)
+            tail += u'x';
+        QLineEdit* target = box(limit.key());
+        clickInto(target);
+        paste(target, tail + character.repeated(3 * limit.value()));
+        QCOMPARE(target->text().size(), limit.value());
+    }
+    pressSubmit();
+    QCOMPARE(messages_.texts(), QStringList());
+    QCOMPARE(opener_.opened.size(), 1);
+
+    // Far below what the desktop can hand to a browser (a single argument
+    // of a program is cut off at 128 KiB), and everything arrives.
+    const QString address = opener_.opened.first();
+    QVERIFY2(address.size() < 32 * 1024, qPrintable(QString::number(address.size())));
+    const QUrlQuery query(QUrl(address, QUrl::StrictMode));
+    QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), box("txtName")->text());
+    QCOMPARE(query.queryItemValue("taf2", QUrl::FullyDecoded), box("txtEmail")->text());
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), box("txtMessage")->text());
+    QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), box("txtFriendName")->text());
+    QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), box("txtFriendEmail")->text());
 }
 
 QTEST_MAIN(tst_Referral)

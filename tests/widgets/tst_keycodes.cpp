@@ -48,6 +48,23 @@ KeyPressHandler makeHandler(Handler kind, QList<int>& seen) {
     };
 }
 
+// A key click whose event carries a text of its own (QTestEventList only
+// makes Latin-1 ones).
+class KeyWithText final : public QTestEvent {
+public:
+    KeyWithText(Qt::Key key, Qt::KeyboardModifiers modifiers, QString text)
+        : key_(key), modifiers_(modifiers), text_(std::move(text)) {}
+    void simulate(QWidget* w) override {
+        QTest::sendKeyEvent(QTest::Click, w, key_, text_, modifiers_);
+    }
+    QTestEvent* clone() const override { return new KeyWithText(*this); }
+
+private:
+    Qt::Key key_;
+    Qt::KeyboardModifiers modifiers_;
+    QString text_;
+};
+
 } // namespace
 
 class tst_KeyCodes : public QObject {
@@ -101,7 +118,17 @@ void tst_KeyCodes::typedCharacterCode_data() {
     QTest::newRow("Ctrl+X") << int(Qt::Key_X) << ctrl << "" << 24;
     QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << ctrl << "\x1a" << 26;
     QTest::newRow("Ctrl+Shift+V") << int(Qt::Key_V) << ctrlShift << "\x16" << 22;
+    QTest::newRow("Ctrl+V with the keypad flag")
+        << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier | Qt::KeypadModifier) << ""
+        << 22;
     QTest::newRow("Ctrl+digit types nothing") << int(Qt::Key_1) << ctrl << "1" << kNoCode;
+    // A line edit inserts an invisible format character whatever the
+    // modifiers; such a key gives that character's code, never 8 or 13.
+    for (const char16_t format : {u'\u200b', u'\u202e', u'\u00ad'}) {
+        for (const auto& [key, name] : {std::pair{Qt::Key_H, "H"}, std::pair{Qt::Key_M, "M"}})
+            QTest::addRow("Ctrl+%s carrying U+%04X", name, unsigned(format))
+                << int(key) << ctrl << QString(QChar(format)) << int(format);
+    }
     QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << ctrl << "" << kNoCode;
 
     // A line edit inserts the text of these combinations, so they must be seen.
@@ -210,6 +237,12 @@ void tst_KeyCodes::hook_data() {
                                                << "1" << e << "177" << QList<int>{22};
 
     e.clear();
+    e.append(new KeyWithText(Qt::Key_V, Qt::ControlModifier | Qt::KeypadModifier, ""));
+    QTest::newRow("Ctrl+V with the keypad flag refused does not paste")
+        << Handler::RefuseAll << noLimit << false << "77"
+        << "1" << e << "1" << QList<int>{22};
+
+    e.clear();
     e.addKeyClick(Qt::Key_A, Qt::ControlModifier);
     e.addKeyClicks("5");
     QTest::newRow("Ctrl+A refused does not select all") << Handler::Digits << noLimit << false << ""
@@ -219,6 +252,13 @@ void tst_KeyCodes::hook_data() {
     e.addKeyClick('.', Qt::AltModifier);
     QTest::newRow("Alt+point is filtered") << Handler::Digits << noLimit << false << ""
                                            << "1" << e << "1" << QList<int>{'.'};
+
+    e.clear();
+    e.append(new KeyWithText(Qt::Key_H, Qt::ControlModifier, QStringLiteral("\u200b")));
+    e.append(new KeyWithText(Qt::Key_M, Qt::ControlModifier, QStringLiteral("\u202e")));
+    QTest::newRow("Ctrl+H and Ctrl+M carrying format characters insert nothing")
+        << Handler::Digits << noLimit << false << ""
+        << "12" << e << "12" << QList<int>{0x200b, 0x202e};
 
     e.clear();
     e.addKeyClicks("ab");
@@ -259,38 +299,58 @@ void tst_KeyCodes::hook() {
 
 void tst_KeyCodes::inputMethodCommit_data() {
     QTest::addColumn<Handler>("handler");
+    QTest::addColumn<QString>("startText"); // the caret at its end
     QTest::addColumn<QString>("commit");
+    QTest::addColumn<int>("replaceFrom"); // relative to the caret
+    QTest::addColumn<int>("replaceLength");
     QTest::addColumn<QString>("expectedText");
     QTest::addColumn<QList<int>>("expectedCodes");
 
+    // A commit that claims to replace text outside the box acts on what is
+    // there: nothing is padded with blanks.
+    QTest::newRow("commit beyond the end") << Handler::Digits << "5"
+                                           << "5" << 3 << 0 << "55" << QList<int>{'5'};
+    QTest::newRow("replacement running past the end") << Handler::Digits << "123"
+                                                      << "9" << -1 << 5 << "129" << QList<int>{'9'};
+    QTest::newRow("replacement wholly beyond the end") << Handler::Digits << "12"
+                                                       << "" << 4 << 2 << "12" << QList<int>{};
+    QTest::newRow("commit before the start") << Handler::Digits << "12"
+                                             << "7" << -9 << 1 << "72" << QList<int>{'7'};
+
     QTest::newRow("composed e acute refused")
-        << Handler::Letters << QStringLiteral("\u00e9") << "" << QList<int>{0xe9};
-    QTest::newRow("each character on its own") << Handler::Letters << "a1b"
-                                               << "AB" << QList<int>{'a', '1', 'b'};
+        << Handler::Letters << "" << QStringLiteral("\u00e9") << 0 << 0 << "" << QList<int>{0xe9};
+    QTest::newRow("each character on its own")
+        << Handler::Letters << ""
+        << "a1b" << 0 << 0 << "AB" << QList<int>{'a', '1', 'b'};
     QTest::newRow("outside the BMP refused")
-        << Handler::Digits << QString::fromUcs4(U"\U0001F600", 1) << "" << QList<int>{0x1F600};
+        << Handler::Digits << "" << QString::fromUcs4(U"\U0001F600", 1) << 0 << 0 << ""
+        << QList<int>{0x1F600};
     QTest::newRow("accepted text inserted as committed")
-        << Handler::PassAll << QStringLiteral("\u00e9") << QStringLiteral("\u00e9")
+        << Handler::PassAll << "" << QStringLiteral("\u00e9") << 0 << 0 << QStringLiteral("\u00e9")
         << QList<int>{0xe9};
 }
 
 void tst_KeyCodes::inputMethodCommit() {
     QFETCH(Handler, handler);
+    QFETCH(QString, startText);
     QFETCH(QString, commit);
+    QFETCH(int, replaceFrom);
+    QFETCH(int, replaceLength);
     QFETCH(QString, expectedText);
     QFETCH(QList<int>, expectedCodes);
 
-    QLineEdit box;
+    QLineEdit box(startText);
     QList<int> seen;
     installKeyPressHandler(box, makeHandler(handler, seen));
     box.show();
     QVERIFY(QTest::qWaitForWindowActive(&box));
 
     QInputMethodEvent event;
-    event.setCommitString(commit);
+    event.setCommitString(commit, replaceFrom, replaceLength);
     QCoreApplication::sendEvent(&box, &event);
-
     QCOMPARE(box.text(), expectedText);
+    // The caret stays within the text, so what is typed next is not padded.
+    QVERIFY(box.cursorPosition() <= box.text().size());
     QCOMPARE(seen, expectedCodes);
 }
 
