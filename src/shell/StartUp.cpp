@@ -53,6 +53,10 @@ bool StartUp::run() {
                                services_.links, services_.applicationKey);
         });
     }
+    // Asked to end while the reminder was open (the session's SIGTERM, say):
+    // the program is ending, so no main form comes up.
+    if (services_.exitApplication.hasEnded())
+        return false;
 
     runStep([this] {
         mainForm_ = createMainForm_();

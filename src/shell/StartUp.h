@@ -53,7 +53,8 @@ public:
     explicit StartUp(StartUpServices services, MainFormFactory createMainForm = {});
     ~StartUp() override;
 
-    // False when this copy was refused (ExitApplication has run).
+    // False when this copy was refused, or the program was asked to end
+    // during the reminder (ExitApplication has run).
     bool run();
 
     // Without the reminder start-up goes from the single-instance answer

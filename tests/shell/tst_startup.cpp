@@ -72,6 +72,7 @@ private slots:
     void sequence();
     void withoutReminder_data();
     void withoutReminder();
+    void endedDuringTheReminder();
     void failingStepsAreSkipped_data();
     void failingStepsAreSkipped();
     void realMainForm();
@@ -154,6 +155,22 @@ void tst_StartUp::sequence() {
         QVERIFY(!startUp.mainForm()->isModal());
         QVERIFY(!QApplication::activeModalWidget());
     }
+}
+
+void tst_StartUp::endedDuringTheReminder() {
+    Life life;
+    life.settings.values.insert(FakeSettingsStore::key(kKey, "Settings", "Duration"),
+                                QStringLiteral("2026-11-01"));
+    // The session ends the program while the reminder is open.
+    life.messages.onShow = [&life,
+                            record = life.messages.onShow](const FakeMessageService::Shown& shown) {
+        record(shown);
+        life.exitApplication();
+    };
+    StartUp startUp(life.services(life.instances, life.settings), life.recordingFactory());
+    QVERIFY(!startUp.run());
+    QCOMPARE(life.events, QStringList({kReminder, QStringLiteral("exit 0")}));
+    QVERIFY(!startUp.mainForm());
 }
 
 void tst_StartUp::withoutReminder_data() {
