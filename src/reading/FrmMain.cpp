@@ -36,7 +36,7 @@ FrmMain::FrmMain(MessageService& messages, QWidget* parent)
     Form_Load();
 
     // Fixed border: only the reading and Back change the width.
-    setFixedSize(twips(kInputLayoutWidth),
+    setFixedSize(twips(clientWidthOf(kInputLayoutWidth)),
                  menuBar()->sizeHint().height() + twips(kMainClientHeight));
     ui_.txtName->setFocus();
 }
@@ -164,7 +164,7 @@ void FrmMain::cmdBack_Click() {
 }
 
 void FrmMain::showLayout(int widthTwips) {
-    runStep([&] { setFixedWidth(twips(widthTwips)); });
+    runStep([&] { setFixedWidth(twips(clientWidthOf(widthTwips))); });
     runStep([this] {
         const QScreen* where = screen();
         if (!where)
