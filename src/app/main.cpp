@@ -8,7 +8,7 @@
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
-#include "widgets/StartUpStyle.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ using namespace tenvari;
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(new StartUpStyle(QApplication::style()));
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
     QApplication::setWindowIcon(appIcon());
 
     const QString applicationKey =
