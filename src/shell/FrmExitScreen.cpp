@@ -108,6 +108,7 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
     cmdClose_ = named<QPushButton>("cmdClose", this, QStringLiteral("E&xit"));
     cmdClose_->setFont(look::verdana(8, true));
     cmdClose_->setGeometry(twipsRect(9675, 4080, 1320, 495));
+    cmdClose_->setAutoDefault(true); // Enter presses it when it has the focus
     connect(cmdClose_, &QPushButton::clicked, this, &FrmExitScreen::cmdClose_Click);
 
     // When the user activates the window, the focus lands on "E&xit" rather

@@ -42,6 +42,7 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
     cmdSubmit_ = named<QPushButton>("cmdSubmit", this, QStringLiteral("Refer A Friend &Now"));
     cmdSubmit_->setFont(look::verdana(8, true));
     cmdSubmit_->setGeometry(twipsRect(kBoxLeft, kFirstBoxTop + 5 * kBoxStep, kBoxWidth, 495));
+    cmdSubmit_->setAutoDefault(true); // Enter presses it when it has the focus
     connect(cmdSubmit_, &QPushButton::clicked, this, &ReferralForm::cmdSubmit_Click);
 
     for (QLineEdit* box : {txtEmail_, txtFriendEmail_})

@@ -3,6 +3,7 @@
 
 #include "platform/AppInfo.h"
 #include "timezones/TimeZoneTable.h"
+#include "widgets/Factories.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
 
@@ -22,11 +23,7 @@ FrmTimeZone::FrmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
     look::paint(*this, look::kParchment, Qt::black);
 
     // The button is created first so that it leads the tab order.
-    cmdQuit_ = new QPushButton(tr("&Quit"), this);
-    cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit_->setGeometry(twipsRect(0, 3140, 4935, 345));
-    cmdQuit_->setFont(look::verdana(8.25, true));
-    look::paintButton(*cmdQuit_, look::kLightGrey);
+    cmdQuit_ = button("cmdQuit", "&Quit", this, twipsRect(0, 3140, 4935, 345), look::kLightGrey);
     // Default button: Enter anywhere presses it; QDialog maps Esc and closing
     // the window to reject() as well, so every way out but a pick writes nothing.
     cmdQuit_->setDefault(true);
