@@ -57,10 +57,8 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
 
-    auto* picIcon = named<QLabel>("picIcon", this);
+    auto* picIcon = named<AppIconPicture>("picIcon", this, kIconPixels);
     picIcon->setGeometry(twipsRect(150, 150, 510, 510));
-    picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(appIconPixmap(kIconPixels));
 
     textLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twipsRect(780, 285, 3390, 240),
               look::verdana(9.75, true));

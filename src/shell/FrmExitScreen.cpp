@@ -68,9 +68,8 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
     look::paint(*this, Qt::white, Qt::black);
     setFixedSize(twipsSize(11115, 4725));
 
-    auto* Picture1 = named<QLabel>("Picture1", this);
+    auto* Picture1 = named<AppIconPicture>("Picture1", this, twips(480));
     Picture1->setGeometry(twipsRect(120, 120, 480, 480));
-    Picture1->setPixmap(appIconPixmap(twips(480)));
 
     QLabel* Label1 = addLabel(this, "Label1", QString::fromLatin1(kWindowCaption),
                               twipsRect(720, 150, 4680, 420), look::verdana(14, true));
