@@ -13,6 +13,7 @@
 #include "widgets/HandlerStep.h"
 #include "widgets/KeyCodes.h"
 #include "widgets/Twips.h"
+#include "widgets/ValueLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -153,6 +154,8 @@ void FrmMain::cmdRashi_Click() {
     runStep([&] { ui_.lblDOB->setText(dateOfBirthText(data)); });
     runStep([&] { ui_.lblTimeOfBirth->setText(timeOfBirthText(data)); });
     showLayout(kResultLayoutWidth);
+    // The focus stays where it is; a screen reader reads the ayanamsa.
+    runStep([this] { ui_.lblAyanamsa->announce(); });
 }
 
 void FrmMain::mnuNext_Click() {

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "shell/ExitApplication.h"
 #include "shell/ReferralForm.h"
+#include "widgets/Accessibility.h"
 #include "widgets/AppIcon.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Factories.h"
@@ -61,15 +62,18 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       links_(links), exitApplication_(exitApplication) {
+    installAccessibility(); // before anything announces the window: it is one
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(appIcon());
+    setAccessibleDescription(QStringLiteral("Exit ends the program."));
     setAttribute(Qt::WA_DeleteOnClose);
     look::paint(*this, Qt::white, Qt::black);
     setFixedSize(twipsSize(11115, 4725));
 
     auto* Picture1 = named<AppIconPicture>("Picture1", this, twips(480));
     Picture1->setGeometry(twipsRect(120, 120, 480, 480));
+    Picture1->setAccessibleName(QStringLiteral("Tenvari icon"));
 
     QLabel* Label1 = addLabel(this, "Label1", QString::fromLatin1(kWindowCaption),
                               twipsRect(720, 150, 4680, 420), look::verdana(14, true));

@@ -54,6 +54,8 @@ QLineEdit* ReferralForm::addBox(const char* objectName, const char* prompt, int 
         textBox(objectName, this, twipsRect(kBoxLeft, top, kBoxWidth, kBoxHeight), prompt);
     box->setFont(look::verdana(8));
     box->setProperty("prompt", QString::fromLatin1(prompt));
+    // The prompt names the box for a listener too, also once it is typed over.
+    box->setAccessibleName(QString::fromLatin1(prompt));
     box->installEventFilter(this);
     return box;
 }

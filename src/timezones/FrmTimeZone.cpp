@@ -18,6 +18,10 @@ FrmTimeZone::FrmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
       zoneMinute_(zoneMinute) {
     setObjectName(QStringLiteral("FrmTimeZone"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
+    // The title is not drawn; a listener hears what the window is for.
+    setAccessibleName(QStringLiteral("Time zones"));
+    setAccessibleDescription(
+        QStringLiteral("Double-click a zone to fill in the time zone hours and minutes."));
     setFixedSize(twipsSize(4950, 3480));
     setFont(look::verdana(8.25));
     look::paint(*this, look::kParchment, Qt::black);
@@ -31,6 +35,7 @@ FrmTimeZone::FrmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
 
     lstTimeZone_ = new QListWidget(this);
     lstTimeZone_->setObjectName(QStringLiteral("lstTimeZone"));
+    lstTimeZone_->setAccessibleName(QStringLiteral("Time zone list"));
     lstTimeZone_->setGeometry(twipsRect(0, 0, 4935, 3150));
     lstTimeZone_->setFont(look::verdana(8.25, true));
     look::paint(*lstTimeZone_, look::kTeal, look::kPaleGreen);
