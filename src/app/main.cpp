@@ -2,6 +2,7 @@
 #include "links/WebLinks.h"
 #include "platform/Clock.h"
 #include "platform/DesktopLinkOpener.h"
+#include "platform/LocalSocketInstanceChannel.h"
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
     const QString applicationKey =
         StartUp::applicationKeyOf(QCoreApplication::applicationFilePath());
     LockFileInstanceGuard instances(applicationKey); // held until main returns
+    LocalSocketInstanceChannel channel(
+        LocalSocketInstanceChannel::besideLock(instances.lockFilePath()));
     QtMessageService messages;
     QtSettingsStore settings;
     SystemClock clock;
@@ -29,7 +32,8 @@ int main(int argc, char* argv[]) {
     WebLinks links(opener);
     ExitApplication exitApplication;
 
-    StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
+    StartUp startUp(
+        {instances, messages, settings, clock, links, exitApplication, applicationKey, &channel});
     startUp.run();
     if (exitApplication.hasEnded())
         return 0;
