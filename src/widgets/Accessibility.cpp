@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QFrame>
 #include <QMetaObject>
 
 namespace tenvari {
@@ -20,9 +21,13 @@ public:
     QAccessible::Role role() const override {
         return label()->isLink() ? QAccessible::Link : QAccessible::StaticText;
     }
+    // Named by its own text (Qt would name a label in a frame after the
+    // frame's caption).
     QString text(QAccessible::Text t) const override {
-        const QString own = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && own.isEmpty() ? label()->text() : own;
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString name = label()->accessibleName();
+        return name.isEmpty() ? label()->text() : name;
     }
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
@@ -156,11 +161,13 @@ private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
 };
 
-// A plain widget: a window when it is one of its own, a panel when it has
-// a name, otherwise what Qt makes of it (a filler).
+// A plain widget or frame: a window when it is one of its own, a panel
+// when it has a name, a separator when it is a rule, otherwise what Qt
+// makes of it (a filler, a border).
 class AccessiblePlainWidget final : public QAccessibleWidget {
 public:
-    using QAccessibleWidget::QAccessibleWidget;
+    AccessiblePlainWidget(QWidget* widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role) {}
 
     QAccessible::Role role() const override {
         if (widget()->windowType() == Qt::Window)
@@ -185,8 +192,14 @@ QAccessibleInterface* programInterface(const QString& className, QObject* object
         auto* list = static_cast<QComboBox*>(widget);
         return list->isEditable() ? nullptr : new AccessibleDropDownList(list);
     }
+    if (className == QLatin1String("QFrame")) {
+        const QFrame::Shape shape = static_cast<QFrame*>(widget)->frameShape();
+        const bool rule = shape == QFrame::HLine || shape == QFrame::VLine;
+        return new AccessiblePlainWidget(widget,
+                                         rule ? QAccessible::Separator : QAccessible::Border);
+    }
     if (className == QLatin1String("QWidget"))
-        return new AccessiblePlainWidget(widget);
+        return new AccessiblePlainWidget(widget, QAccessible::Client);
     return nullptr;
 }
 

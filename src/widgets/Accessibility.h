@@ -17,7 +17,9 @@ namespace tenvari {
 //                   it by the entry alone
 //   a plain widget that is a window of its own: a window (Qt would call it
 //                   a mere filler); a plain widget or frame inside a
-//                   window that has an accessible name: a panel
+//                   window that has an accessible name: a panel (Qt would
+//                   call a frame a border); a frame drawn as a rule: a
+//                   separator
 void installAccessibility();
 
 // Hands an event to assistive technology (QAccessible::updateAccessibility)

@@ -161,6 +161,12 @@ void tst_Accessibility::names() {
         if (!inSight && window != QLatin1String("frmMain"))
             QVERIFY2(spoken.contains(QLatin1String("(hidden")), qPrintable(spoken));
     }
+    // The result panel is a panel, named.
+    if (window.startsWith(QLatin1String("frmMain"))) {
+        QAccessibleInterface* panel = QAccessible::queryAccessibleInterface(w.find("Frame6"));
+        QCOMPARE(panel->role(), QAccessible::Grouping);
+        QCOMPARE(panel->text(QAccessible::Name), QStringLiteral("Result"));
+    }
     // Main window: 24 tab stops, and the 5 values of a reading.
     const int expected = window == QLatin1String("frmMain after a reading") ? 29
                          : window == QLatin1String("frmMain")               ? 24
@@ -225,8 +231,9 @@ void tst_Accessibility::pressActionClicks() {
     // Reached through assistive technology, not through a new tab stop or
     // shortcut.
     QCOMPARE(link->focusPolicy(), Qt::NoFocus);
-    QAccessibleActionInterface* actions =
-        QAccessible::queryAccessibleInterface(link)->actionInterface();
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(link);
+    QCOMPARE(iface->text(QAccessible::Name), link->text()); // not its frame's caption
+    QAccessibleActionInterface* actions = iface->actionInterface();
     QVERIFY(actions);
     const QString press = QAccessibleActionInterface::pressAction();
     QVERIFY(actions->actionNames().contains(press));
