@@ -114,9 +114,10 @@ public:
         const int side = qMin(size.width(), size.height());
         return {side, side};
     }
-    // What a window manager is offered as window icons.
+    // What a window manager is offered as window icons, in pixels; larger
+    // ones cost memory at start-up and no desktop shows them.
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
     }
     QString key() const override { return QStringLiteral("tenvari-app-icon"); }
     QIconEngine* clone() const override { return new AppIconEngine; }
