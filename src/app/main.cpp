@@ -3,6 +3,7 @@
 #include "platform/AppInfo.h"
 #include "platform/Clock.h"
 #include "platform/DesktopLinkOpener.h"
+#include "platform/LocalSocketInstanceChannel.h"
 #include "platform/LockFileInstanceGuard.h"
 #include "platform/QtMessageService.h"
 #include "platform/QtSettingsStore.h"
@@ -11,7 +12,7 @@
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
-#include "widgets/StartUpStyle.h"
+#include "widgets/ProgramStyle.h"
 
 #include <QApplication>
 
@@ -29,12 +30,14 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name: ties the window to the entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication app(argc, argv);
-    QApplication::setStyle(new StartUpStyle(QApplication::style()));
+    QApplication::setStyle(new ProgramStyle(QApplication::style()));
     QApplication::setWindowIcon(appIcon());
 
     const QString applicationKey =
         StartUp::applicationKeyOf(QCoreApplication::applicationFilePath());
     LockFileInstanceGuard instances(applicationKey); // held until main returns
+    LocalSocketInstanceChannel channel(
+        LocalSocketInstanceChannel::besideLock(instances.lockFilePath()));
     QtMessageService messages;
     QtSettingsStore settings;
     SystemClock clock;
@@ -46,7 +49,8 @@ int main(int argc, char* argv[]) {
     QObject::connect(&termination, &TerminationSignals::received, &termination,
                      [&exitApplication] { exitApplication(); });
 
-    StartUp startUp({instances, messages, settings, clock, links, exitApplication, applicationKey});
+    StartUp startUp(
+        {instances, messages, settings, clock, links, exitApplication, applicationKey, &channel});
     startUp.setUpdateReminder(kUpdateReminder);
     startUp.run();
     if (exitApplication.hasEnded())

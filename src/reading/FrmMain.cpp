@@ -13,6 +13,7 @@
 #include "widgets/HandlerStep.h"
 #include "widgets/KeyCodes.h"
 #include "widgets/Twips.h"
+#include "widgets/ValueLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -36,7 +37,7 @@ FrmMain::FrmMain(MessageService& messages, QWidget* parent)
     Form_Load();
 
     // Fixed border: only the reading and Back change the width.
-    setFixedSize(twips(kInputLayoutWidth),
+    setFixedSize(twips(clientWidthOf(kInputLayoutWidth)),
                  menuBar()->sizeHint().height() + twips(kMainClientHeight));
     ui_.txtName->setFocus();
 }
@@ -155,6 +156,8 @@ void FrmMain::cmdRashi_Click() {
     runStep([&] { ui_.lblDOB->setText(dateOfBirthText(data)); });
     runStep([&] { ui_.lblTimeOfBirth->setText(timeOfBirthText(data)); });
     showLayout(kResultLayoutWidth);
+    // The focus stays where it is; a screen reader reads the ayanamsa.
+    runStep([this] { ui_.lblAyanamsa->announce(); });
 }
 
 void FrmMain::mnuNext_Click() {
@@ -166,7 +169,7 @@ void FrmMain::cmdBack_Click() {
 }
 
 void FrmMain::showLayout(int widthTwips) {
-    runStep([&] { setFixedWidth(twips(widthTwips)); });
+    runStep([&] { setFixedWidth(twips(clientWidthOf(widthTwips))); });
     runStep([this] {
         const QScreen* where = screen();
         if (!where)

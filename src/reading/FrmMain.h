@@ -69,8 +69,8 @@ private:
     void cmdBrowser_Click();
     bool ValidateBirthData();
 
-    // Sets the window's width in twips and centres it horizontally on its
-    // screen; the top edge stays.
+    // Sizes the window for a layout's outer width in twips and centres it
+    // horizontally on its screen; the top edge stays.
     void showLayout(int widthTwips);
     // Shows the refusal's message and moves the focus it names.
     void refuse(const Refusal& refusal);

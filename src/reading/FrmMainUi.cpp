@@ -4,10 +4,12 @@
 #include "platform/AppInfo.h"
 #include "reading/ResultTexts.h"
 #include "reading/TextNumbers.h"
+#include "widgets/Accessibility.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Factories.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
+#include "widgets/ValueLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,6 +44,7 @@ int shownNumber(const QComboBox& list) {
 } // namespace
 
 void FrmMainUi::setupUi(QMainWindow& window) {
+    installAccessibility(); // before the panels are named
     window.setObjectName(QStringLiteral("frmMain"));
     window.setWindowTitle(QString::fromLatin1(kWindowCaption));
 
@@ -58,6 +61,7 @@ void FrmMainUi::setupUi(QMainWindow& window) {
     buildInputPanel(*client);
     buildResultPanel(*client);
     setTabOrder(window);
+    nameForListeners();
 }
 
 void FrmMainUi::buildMenus(QMainWindow& window) {
@@ -90,6 +94,7 @@ void FrmMainUi::buildMenus(QMainWindow& window) {
 
 void FrmMainUi::buildTopAndBottomStrips(QWidget& client) {
     Frame2 = boxFrame("Frame2", &client, twipsRect(0, 0, 5745, 615));
+    Frame2->setAccessibleName(QStringLiteral("Community"));
     Label61 = textBlock<ClickableLabel>("Label61", "Join our free astrology community online!",
                                         Frame2, twipsRect(120, 150, 5505, 315), Qt::AlignCenter);
     Label61->makeLink();
@@ -100,6 +105,7 @@ void FrmMainUi::buildTopAndBottomStrips(QWidget& client) {
         button("cmdBack", "&Back", &client, twipsRect(5760, 5280, 4455, 375), look::kLightGrey);
 
     QFrame* Frame5 = boxFrame("Frame5", &client, twipsRect(0, 5640, 10575, 855));
+    Frame5->setAccessibleName(QStringLiteral("Offers"));
     lblFullBrand = textBlock<ClickableLabel>(
         "lblFullBrand",
         "Want this tool under your own name? Ask for a fully branded edition of Tenvari.", Frame5,
@@ -113,6 +119,7 @@ void FrmMainUi::buildTopAndBottomStrips(QWidget& client) {
 
 void FrmMainUi::buildInputPanel(QWidget& client) {
     QWidget* f1 = boxFrame("Frame1", &client, twipsRect(0, 600, 5745, 4575));
+    f1->setAccessibleName(QStringLiteral("Birth details"));
 
     auto* label20 = textBlock(
         "Label20",
@@ -126,25 +133,28 @@ void FrmMainUi::buildInputPanel(QWidget& client) {
                               f1, twipsRect(120, 960, 5535, 615));
     look::paintText(*label21, look::kPeach);
 
-    caption("Label13", "Name", f1, 480, 1725);
+    QLabel* label13 = caption("Label13", "Name", f1, 480, 1725);
     txtName = textBox("txtName", f1, twipsRect(1680, 1680, 3615, 285));
+    label13->setBuddy(txtName);
 
-    caption("Label5", "Date of Birth", f1, 480, 2100);
+    QLabel* label5 = caption("Label5", "Date of Birth", f1, 480, 2100);
     cboMonth = dropDown("cboMonth", f1, 1680, 2040, 1695);
+    label5->setBuddy(cboMonth);
     cboDate = dropDown("cboDate", f1, 3540, 2040, 735);
     cboYear = dropDown("cboYear", f1, 4440, 2040, 855);
 
-    caption("Label1", "Time of Birth", f1, 480, 2460);
+    QLabel* label1 = caption("Label1", "Time of Birth", f1, 480, 2460);
     cboHH = dropDown("cboHH", f1, 1680, 2400, 735);
+    label1->setBuddy(cboHH);
     cboMM = dropDown("cboMM", f1, 2640, 2400, 735);
     cboSS = dropDown("cboSS", f1, 3540, 2400, 735);
     caption("Label12", "HH:MM:SS", f1, 4440, 2520);
 
     fraZone = captionFrame("fraZone", "Time Zone", f1, twipsRect(1680, 2760, 3615, 855));
     txtZoneHour = textBox("txtZoneHour", fraZone, twipsRect(360, 240, 495, 285));
-    caption("Label3", "Hour", fraZone, 360, 600);
+    caption("Label3", "Hour", fraZone, 360, 600)->setBuddy(txtZoneHour);
     txtZoneMinute = textBox("txtZoneMinute", fraZone, twipsRect(1200, 240, 495, 285));
-    caption("Label2", "Min", fraZone, 1320, 600);
+    caption("Label2", "Min", fraZone, 1320, 600)->setBuddy(txtZoneMinute);
     lblTZHelp = named<ClickableLabel>("lblTZHelp", fraZone, QStringLiteral("TZ Help"));
     lblTZHelp->setTextFormat(Qt::PlainText);
     lblTZHelp->setFont(look::verdana(11.25, true));
@@ -162,32 +172,36 @@ void FrmMainUi::buildInputPanel(QWidget& client) {
     optLong[0]->setChecked(true);
     // Below the frame's bottom edge: out of sight.
     txtLonD = degreeBox("txtLonD", Frame4, 120, 960, 3);
-    caption("Label6", "Deg", Frame4, 120, 1320);
+    caption("Label6", "Deg", Frame4, 120, 1320)->setBuddy(txtLonD);
     txtLonM = degreeBox("txtLonM", Frame4, 720, 960, 2);
-    caption("Label8", "Min", Frame4, 720, 1320);
+    caption("Label8", "Min", Frame4, 720, 1320)->setBuddy(txtLonM);
 
     // The latitude frame and the place block lie outside Frame1's area.
     QGroupBox* Frame3 = captionFrame("Frame3", "Latitude", f1, twipsRect(6600, 5760, 2415, 855));
     txtLatD = degreeBox("txtLatD", Frame3, 120, 240, 2);
-    caption("Label7", "Deg", Frame3, 120, 600);
+    caption("Label7", "Deg", Frame3, 120, 600)->setBuddy(txtLatD);
     txtLatM = degreeBox("txtLatM", Frame3, 720, 240, 2);
-    caption("Label9", "Min", Frame3, 720, 600);
+    caption("Label9", "Min", Frame3, 720, 600)->setBuddy(txtLatM);
     optLat[0] = option("optLat_0", "North", Frame3, twipsRect(1320, 240, 975, 255));
     optLat[1] = option("optLat_1", "South", Frame3, twipsRect(1320, 540, 975, 255));
     optLat[0]->setChecked(true);
 
-    caption("Label54", "City", f1, 840, 5280);
+    QLabel* label54 = caption("Label54", "City", f1, 840, 5280);
     txtMCity = textBox("txtMCity", f1, twipsRect(2040, 5280, 1935, 285), "a");
-    caption("Label55", "State", f1, 840, 5640);
+    label54->setBuddy(txtMCity);
+    QLabel* label55 = caption("Label55", "State", f1, 840, 5640);
     txtMState = textBox("txtMState", f1, twipsRect(2040, 5640, 1935, 285), "a");
-    caption("Label4", "Country", f1, 840, 6000);
+    label55->setBuddy(txtMState);
+    QLabel* label4 = caption("Label4", "Country", f1, 840, 6000);
     txtMCountry = textBox("txtMCountry", f1, twipsRect(2040, 6000, 1935, 285), "a");
+    label4->setBuddy(txtMCountry);
     cmdBrowser = button("cmdBrowser", "Click Here To Find Latitude && Longitude", f1,
                         twipsRect(4200, 5280, 1455, 1035), look::kPeach);
 }
 
 void FrmMainUi::buildResultPanel(QWidget& client) {
     QWidget* f6 = boxFrame("Frame6", &client, twipsRect(5760, 0, 4455, 5175));
+    f6->setAccessibleName(QStringLiteral("Result"));
 
     auto* label18 = textBlock("Label18",
                               "Ayanamsa describes the angular difference between the tropical "
@@ -204,27 +218,26 @@ void FrmMainUi::buildResultPanel(QWidget& client) {
     look::paintText(*Label19, look::kLightYellow);
 
     // Caption on the left, value on the right. The values' design-time
-    // texts are never seen: the first reading replaces them.
-    const auto valueLabel = [f6](const char* name, int top, int height) {
-        auto* label = named<QLabel>(name, f6, QString::fromLatin1(name));
-        label->setTextFormat(Qt::PlainText); // the name is shown as typed or pasted
-        label->setFont(look::verdana(8.25, true));
-        label->setGeometry(twipsRect(1560, top, 2775, height));
-        return label;
+    // texts are never seen: the first reading replaces them. Each caption
+    // is the buddy of its value.
+    const auto valuePair = [f6](const char* captionName, const char* text, int captionTop,
+                                const char* name, const char* designText, int top, int height) {
+        QLabel* label = caption(captionName, text, f6, 240, captionTop, true);
+        auto* value =
+            named<ValueLabel>(name, f6, QString::fromLatin1(text), QString::fromLatin1(designText));
+        value->setFont(look::verdana(8.25, true));
+        value->setGeometry(twipsRect(1560, top, 2775, height));
+        label->setBuddy(value);
+        return value;
     };
-    caption("Label14", "Name", f6, 240, 2640, true);
-    lblName = valueLabel("lblName", 2640, 255);
-    caption("Label11", "Ayanamsa", f6, 240, 3150, true);
-    lblAyanamsa = valueLabel("lblAyanamsa", 3138, 285);
-    lblAyanamsa->setText(QStringLiteral("Label1"));
+    lblName = valuePair("Label14", "Name", 2640, "lblName", "lblName", 2640, 255);
+    lblAyanamsa = valuePair("Label11", "Ayanamsa", 3150, "lblAyanamsa", "Label1", 3138, 285);
     lblAyanamsa->setFont(look::verdana(9.75, true));
     look::paintText(*lblAyanamsa, look::kLightYellow);
-    caption("Label17", "Day", f6, 240, 3660, true);
-    lblDay = valueLabel("lblDay", 3681, 255);
-    caption("Label15", "Date of Birth", f6, 240, 4170, true);
-    lblDOB = valueLabel("lblDOB", 4179, 255);
-    caption("Label16", "Time of Birth", f6, 240, 4680, true);
-    lblTimeOfBirth = valueLabel("lblTimeOfBirth", 4680, 255);
+    lblDay = valuePair("Label17", "Day", 3660, "lblDay", "lblDay", 3681, 255);
+    lblDOB = valuePair("Label15", "Date of Birth", 4170, "lblDOB", "lblDOB", 4179, 255);
+    lblTimeOfBirth =
+        valuePair("Label16", "Time of Birth", 4680, "lblTimeOfBirth", "lblTimeOfBirth", 4680, 255);
 }
 
 void FrmMainUi::setTabOrder(QWidget& window) {
@@ -234,6 +247,53 @@ void FrmMainUi::setTabOrder(QWidget& window) {
         optLat[1],     txtMCity, txtMState, txtMCountry, cmdBrowser, txtLonD, cmdBack, cmdRashi};
     for (std::size_t i = 1; i < std::size(chain); ++i)
         window.setTabOrder(chain[i - 1], chain[i]);
+}
+
+// The boxes whose captions cannot say it all (one caption names the three
+// date lists), and the controls out of sight, which a listener reaches
+// with Tab like any other: their names say that they are hidden and
+// whether the reading uses them.
+void FrmMainUi::nameForListeners() {
+    const struct {
+        QWidget* control;
+        const char* name; // empty: the caption or text says it
+        const char* description;
+    } spoken[] = {
+        {txtName, "Name", ""},
+        {cboMonth, "Month of birth", ""},
+        {cboDate, "Day of birth", ""},
+        {cboYear, "Year of birth", ""},
+        {cboHH, "Hour of birth", ""},
+        {cboMM, "Minute of birth", ""},
+        {cboSS, "Second of birth", "Not used by the reading."},
+        {txtZoneHour, "Time zone hours",
+         "Hours between local time and Greenwich; East or West below gives the direction."},
+        {txtZoneMinute, "Time zone minutes", ""},
+        {lblTZHelp, "", "Opens a list of time zones that fills in the hours and minutes."},
+        {chkDST, "Daylight saving (hidden)",
+         "Not shown on the screen. Checked, the birth time counts as daylight saving time."},
+        {txtLonD, "Longitude degrees (hidden)",
+         "Not shown on the screen. With 0 degrees and 0 minutes, East counts as West."},
+        {txtLonM, "Longitude minutes (hidden)",
+         "Not shown on the screen. With 0 degrees and 0 minutes, East counts as West."},
+        {txtLatD, "Latitude degrees (hidden, not used by the reading)", ""},
+        {txtLatM, "Latitude minutes (hidden, not used by the reading)", ""},
+        {optLat[0], "North (hidden, not used by the reading)", ""},
+        {optLat[1], "South (hidden, not used by the reading)", ""},
+        {txtMCity, "City (hidden, not used by the reading)", ""},
+        {txtMState, "State (hidden, not used by the reading)", ""},
+        {txtMCountry, "Country (hidden, not used by the reading)", ""},
+        {cmdBrowser, "Find latitude and longitude (hidden)",
+         "Not shown on the screen. Checks that city, state and country are filled in."},
+        {cmdRashi, "", "Computes the ayanamsa and shows it beside the birth details."},
+        {cmdBack, "", "Hides the result."},
+    };
+    for (const auto& [control, name, description] : spoken) {
+        if (*name)
+            control->setAccessibleName(QString::fromLatin1(name));
+        if (*description)
+            control->setAccessibleDescription(QString::fromLatin1(description));
+    }
 }
 
 BirthData FrmMainUi::birthData() const {

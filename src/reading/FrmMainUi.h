@@ -20,11 +20,13 @@ class QWidget;
 namespace tenvari {
 
 class ClickableLabel;
+class ValueLabel;
 
 // The main window's controls: setupUi builds them at their twips
-// positions, with their colours, fonts, initial texts and tab order; the
-// window (FrmMain) wires and drives them. Every control carries its name
-// as objectName.
+// positions, with their colours, fonts, initial texts and tab order, and
+// with the names and descriptions a screen reader announces (captions are
+// the buddies of their boxes); the window (FrmMain) wires and drives them.
+// Every control carries its name as objectName.
 //
 // Legend of the names (controls not listed here are captions):
 //   Frame2          top strip with the community link Label61
@@ -99,11 +101,11 @@ struct FrmMainUi {
     ClickableLabel* lblFullBrand = nullptr;
     ClickableLabel* lblCobrand = nullptr;
 
-    QLabel* lblName = nullptr;
-    QLabel* lblAyanamsa = nullptr;
-    QLabel* lblDay = nullptr;
-    QLabel* lblDOB = nullptr;
-    QLabel* lblTimeOfBirth = nullptr;
+    ValueLabel* lblName = nullptr;
+    ValueLabel* lblAyanamsa = nullptr;
+    ValueLabel* lblDay = nullptr;
+    ValueLabel* lblDOB = nullptr;
+    ValueLabel* lblTimeOfBirth = nullptr;
 
 private:
     void buildMenus(QMainWindow& window);
@@ -111,6 +113,7 @@ private:
     void buildInputPanel(QWidget& client);
     void buildResultPanel(QWidget& client);
     void setTabOrder(QWidget& window);
+    void nameForListeners();
 };
 
 } // namespace tenvari

@@ -46,6 +46,7 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
       links_(links) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
+    setAccessibleName(QStringLiteral("About ") + QString::fromLatin1(kWindowCaption));
     setWindowIcon(appIcon());
     setModal(true);
     setFixedSize(twipsSize(6015, 4050));
@@ -57,10 +58,9 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
 
-    auto* picIcon = named<QLabel>("picIcon", this);
+    auto* picIcon = named<AppIconPicture>("picIcon", this, kIconPixels);
     picIcon->setGeometry(twipsRect(150, 150, 510, 510));
-    picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(appIconPixmap(kIconPixels));
+    picIcon->setAccessibleName(QStringLiteral("Tenvari icon"));
 
     textLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twipsRect(780, 285, 3390, 240),
               look::verdana(9.75, true));

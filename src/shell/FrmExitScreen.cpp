@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "shell/ExitApplication.h"
 #include "shell/ReferralForm.h"
+#include "widgets/Accessibility.h"
 #include "widgets/AppIcon.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/Factories.h"
@@ -61,16 +62,18 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       links_(links), exitApplication_(exitApplication) {
+    installAccessibility(); // before anything announces the window: it is one
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(appIcon());
+    setAccessibleDescription(QStringLiteral("Exit ends the program."));
     setAttribute(Qt::WA_DeleteOnClose);
     look::paint(*this, Qt::white, Qt::black);
     setFixedSize(twipsSize(11115, 4725));
 
-    auto* Picture1 = named<QLabel>("Picture1", this);
+    auto* Picture1 = named<AppIconPicture>("Picture1", this, twips(480));
     Picture1->setGeometry(twipsRect(120, 120, 480, 480));
-    Picture1->setPixmap(appIconPixmap(twips(480)));
+    Picture1->setAccessibleName(QStringLiteral("Tenvari icon"));
 
     QLabel* Label1 = addLabel(this, "Label1", QString::fromLatin1(kWindowCaption),
                               twipsRect(720, 150, 4680, 420), look::verdana(14, true));
@@ -108,6 +111,7 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
     cmdClose_ = named<QPushButton>("cmdClose", this, QStringLiteral("E&xit"));
     cmdClose_->setFont(look::verdana(8, true));
     cmdClose_->setGeometry(twipsRect(9675, 4080, 1320, 495));
+    cmdClose_->setAutoDefault(true); // Enter presses it when it has the focus
     connect(cmdClose_, &QPushButton::clicked, this, &FrmExitScreen::cmdClose_Click);
 
     // When the user activates the window, the focus lands on "E&xit" rather

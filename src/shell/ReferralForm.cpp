@@ -56,6 +56,7 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
     cmdSubmit_ = named<QPushButton>("cmdSubmit", this, QStringLiteral("Refer A Friend &Now"));
     cmdSubmit_->setFont(look::verdana(8, true));
     cmdSubmit_->setGeometry(twipsRect(kBoxLeft, kFirstBoxTop + 5 * kBoxStep, kBoxWidth, 495));
+    cmdSubmit_->setAutoDefault(true); // Enter presses it when it has the focus
     connect(cmdSubmit_, &QPushButton::clicked, this, &ReferralForm::cmdSubmit_Click);
 
     for (QLineEdit* box : {txtEmail_, txtFriendEmail_})
@@ -67,6 +68,8 @@ QLineEdit* ReferralForm::addBox(const char* objectName, const char* prompt, int 
         textBox(objectName, this, twipsRect(kBoxLeft, top, kBoxWidth, kBoxHeight), prompt);
     box->setFont(look::verdana(8));
     box->setProperty("prompt", QString::fromLatin1(prompt));
+    // The prompt names the box for a listener too, also once it is typed over.
+    box->setAccessibleName(QString::fromLatin1(prompt));
     box->installEventFilter(this);
     return box;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/StartUp.h"
 
+#include "platform/InstanceChannel.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageService.h"
 #include "reading/FrmMain.h"
@@ -9,7 +10,9 @@
 #include "shell/MainWindowActions.h"
 #include "shell/UpdateReminder.h"
 #include "widgets/HandlerStep.h"
+#include "widgets/WindowStacking.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 namespace tenvari {
@@ -43,9 +46,18 @@ bool StartUp::run() {
             services_.messages.show(QStringLiteral("Application is already running"),
                                     MessageIcon::Information, MessageButtons::Ok);
         });
+        runStep([this] {
+            if (services_.instanceChannel)
+                services_.instanceChannel->requestFront();
+        });
         services_.exitApplication();
         return false;
     }
+
+    runStep([this] {
+        if (services_.instanceChannel)
+            services_.instanceChannel->listen([this] { bringWindowToFront(); });
+    });
 
     if (updateReminder_) {
         runStep([this] {
@@ -66,6 +78,14 @@ bool StartUp::run() {
         }
     });
     return true;
+}
+
+void StartUp::bringWindowToFront() {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window)
+        window = mainForm_ ? static_cast<QWidget*>(mainForm_) : exitScreen_;
+    if (window)
+        runStep([window] { bringToFront(*window); });
 }
 
 void StartUp::frmMain_Closed() {

@@ -13,6 +13,7 @@ namespace tenvari {
 
 class Clock;
 class ExitApplication;
+class InstanceChannel;
 class InstanceGuard;
 class MessageService;
 class SettingsStore;
@@ -29,6 +30,8 @@ struct StartUpServices {
     ExitApplication& exitApplication;
     // The executable's file name without extension: the settings' key.
     QString applicationKey;
+    // The line to a running copy; none: copies do not talk to each other.
+    InstanceChannel* instanceChannel = nullptr;
 };
 
 // The program's life from launch to the exit screen.
@@ -36,10 +39,14 @@ struct StartUpServices {
 // run(), in this order, each step on its own (a failure in one is ignored
 // and the next runs):
 //   1. asks once whether another copy runs; if so, says "Application is
-//      already running" (information icon, OK), runs ExitApplication and
-//      stops: no reminder, no main form;
-//   2. ShowUpdateReminder, unless switched off (setUpdateReminder);
-//   3. creates frmMain with its menus and links connected and shows it.
+//      already running" (information icon, OK), asks the running copy to
+//      bring its window to the front, runs ExitApplication and stops: no
+//      reminder, no main form;
+//   2. listens for such requests of later copies: each brings the window
+//      in use to the front (a modal window, else frmMain, else the exit
+//      screen);
+//   3. ShowUpdateReminder, unless switched off (setUpdateReminder);
+//   4. creates frmMain with its menus and links connected and shows it.
 // When frmMain closes (close button or File > "E&xit"), the exit screen
 // is created and shown on top without taking the focus, and the main form
 // is discarded. Not while shutting down: ExitApplication closing frmMain
@@ -70,6 +77,7 @@ public:
 private:
     FrmMain* createDefaultMainForm();
     void frmMain_Closed();
+    void bringWindowToFront();
 
     StartUpServices services_;
     MainFormFactory createMainForm_;

@@ -3,6 +3,7 @@
 
 #include "platform/AppInfo.h"
 #include "timezones/TimeZoneTable.h"
+#include "widgets/Factories.h"
 #include "widgets/Look.h"
 #include "widgets/Twips.h"
 
@@ -17,16 +18,16 @@ FrmTimeZone::FrmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
       zoneMinute_(zoneMinute) {
     setObjectName(QStringLiteral("FrmTimeZone"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
+    // The title is not drawn; a listener hears what the window is for.
+    setAccessibleName(QStringLiteral("Time zones"));
+    setAccessibleDescription(
+        QStringLiteral("Double-click a zone to fill in the time zone hours and minutes."));
     setFixedSize(twipsSize(4950, 3480));
     setFont(look::verdana(8.25));
     look::paint(*this, look::kParchment, Qt::black);
 
     // The button is created first so that it leads the tab order.
-    cmdQuit_ = new QPushButton(tr("&Quit"), this);
-    cmdQuit_->setObjectName(QStringLiteral("cmdQuit"));
-    cmdQuit_->setGeometry(twipsRect(0, 3140, 4935, 345));
-    cmdQuit_->setFont(look::verdana(8.25, true));
-    look::paintButton(*cmdQuit_, look::kLightGrey);
+    cmdQuit_ = button("cmdQuit", "&Quit", this, twipsRect(0, 3140, 4935, 345), look::kLightGrey);
     // Default button: Enter anywhere presses it; QDialog maps Esc and closing
     // the window to reject() as well, so every way out but a pick writes nothing.
     cmdQuit_->setDefault(true);
@@ -34,6 +35,7 @@ FrmTimeZone::FrmTimeZone(QLineEdit& zoneHour, QLineEdit& zoneMinute, QWidget* pa
 
     lstTimeZone_ = new QListWidget(this);
     lstTimeZone_->setObjectName(QStringLiteral("lstTimeZone"));
+    lstTimeZone_->setAccessibleName(QStringLiteral("Time zone list"));
     lstTimeZone_->setGeometry(twipsRect(0, 0, 4935, 3150));
     lstTimeZone_->setFont(look::verdana(8.25, true));
     look::paint(*lstTimeZone_, look::kTeal, look::kPaleGreen);

@@ -3,6 +3,8 @@
 
 #include "widgets/Look.h"
 
+#include <QEvent>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -51,7 +53,8 @@ void addWedgeArc(QPainterPath& path, QPointF centre, double radius) {
 } // namespace
 
 // A teal disc with a pale ring of twelve signs, and the wedge between the
-// tropical and the sidereal zero points in yellow.
+// tropical and the sidereal zero points in yellow; `size` pixels square.
+// Small sizes leave out the sign boundaries.
 QImage appIconImage(int size) {
     if (size <= 0)
         return {};
@@ -97,15 +100,59 @@ QImage appIconImage(int size) {
     return image;
 }
 
-QPixmap appIconPixmap(int size) {
-    return QPixmap::fromImage(appIconImage(size));
+namespace {
+
+// The icon at any size: QIcon asks for pixmaps in device pixels and sets
+// their ratio itself; a painter gets one for its own device.
+class AppIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const int side = qMin(rect.width(), rect.height());
+        painter->drawPixmap(QRect(rect.center() - QPoint(side / 2, side / 2), QSize(side, side)),
+                            appIconPixmap(side, ratio));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(appIconImage(qMin(size.width(), size.height())));
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+    // What a window manager is offered as window icons, in pixels; larger
+    // ones cost memory at start-up and no desktop shows them.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
+    QString key() const override { return QStringLiteral("tenvari-app-icon"); }
+    QIconEngine* clone() const override { return new AppIconEngine; }
+};
+
+} // namespace
+
+QPixmap appIconPixmap(int size, qreal devicePixelRatio) {
+    QPixmap pixmap = QPixmap::fromImage(appIconImage(qRound(size * devicePixelRatio)));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
 }
 
 QIcon appIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(appIconPixmap(size));
-    return icon;
+    return QIcon(new AppIconEngine);
+}
+
+AppIconPicture::AppIconPicture(int size, QWidget* parent) : QLabel(parent), size_(size) {
+    setAlignment(Qt::AlignCenter);
+    draw();
+}
+
+bool AppIconPicture::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal)
+        draw();
+    return QLabel::event(event);
+}
+
+void AppIconPicture::draw() {
+    setPixmap(appIconPixmap(size_, devicePixelRatioF()));
 }
 
 } // namespace tenvari

@@ -94,7 +94,8 @@ QPushButton* button(const char* name, const char* text, QWidget* parent, QRect g
     auto* pushButton = named<QPushButton>(name, parent, QString::fromLatin1(text));
     pushButton->setGeometry(geometry);
     pushButton->setFont(look::verdana(8.25, true));
-    pushButton->setAutoDefault(false);
+    // Enter and Return press it when it has the focus, as Space does.
+    pushButton->setAutoDefault(true);
     look::paintButton(*pushButton, face);
     return pushButton;
 }

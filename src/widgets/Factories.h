@@ -68,8 +68,9 @@ QLineEdit* textBox(const char* name, QWidget* parent, QRect geometry, const char
 // height.
 QComboBox* dropDown(const char* name, QWidget* parent, int left, int top, int width);
 
-// A flat push button with a bold face in the given colour; never a default
-// button by focus alone.
+// A flat push button with a bold caption on a face in the given colour.
+// Space, Enter and Return press it when it has the focus (in a dialog it
+// then stands in for the default button, as Qt's buttons there do).
 QPushButton* button(const char* name, const char* text, QWidget* parent, QRect geometry,
                     const QColor& face);
 

@@ -5,6 +5,9 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace tenvari::look {
 
@@ -24,7 +27,51 @@ QStringList windowFamilies() {
     return families;
 }
 
+// WCAG 2.1 relative luminance of an sRGB colour, 0 (black) to 1 (white).
+double relativeLuminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// A step of the way from one colour to another, in 64ths.
+constexpr int kSteps = 64;
+
+QColor mixed(const QColor& from, const QColor& to, int steps) {
+    const auto channel = [steps](int a, int b) { return a + (b - a) * steps / kSteps; };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()),
+                  channel(from.blue(), to.blue()));
+}
+
+// The first mix from `from` towards `to` that stands out from `from`.
+std::optional<QColor> firstMixStandingOut(const QColor& from, const QColor& to) {
+    for (int steps = 1; steps <= kSteps; ++steps) {
+        const QColor mix = mixed(from, to, steps);
+        if (contrastRatio(mix, from) >= kEdgeContrast)
+            return mix;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor edgeColour(const QColor& background, const QColor& ink) {
+    if (const std::optional<QColor> edge = firstMixStandingOut(background, ink))
+        return *edge;
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    const QColor farther =
+        contrastRatio(background, black) > contrastRatio(background, white) ? black : white;
+    return firstMixStandingOut(background, farther).value_or(farther);
+}
 
 QFont verdana(double pointSize, bool bold) {
     QFont font;

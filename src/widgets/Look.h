@@ -31,4 +31,46 @@ void paintText(QWidget& widget, const QColor& text);
 // A flat button face in the given colour.
 void paintButton(QWidget& button, const QColor& face);
 
+/*
+ *  contrastRatio
+ *
+ *  Given:
+ *     a, b   QColor  two opaque colours (alpha is ignored)
+ *
+ *  Returned (function value):
+ *            double  their contrast ratio, (L1 + 0.05) / (L2 + 0.05) with L1
+ *                    the higher relative luminance; range 1 (equal
+ *                    luminance) to 21 (black and white)
+ *
+ *  Reference: WCAG 2.1, definitions of "contrast ratio" and "relative
+ *  luminance" (sRGB channels linearised, weights 0.2126, 0.7152, 0.0722).
+ */
+double contrastRatio(const QColor& a, const QColor& b);
+
+/*
+ *  edgeColour
+ *
+ *  Given:
+ *     background  QColor  what the control sits on
+ *     ink         QColor  the control's text colour
+ *
+ *  Returned (function value):
+ *                 QColor  the colour of the control's edge: the first of the
+ *                         mixes from the background towards the ink, in
+ *                         steps of 1/64, with a contrast ratio of at least
+ *                         kEdgeContrast against the background; where no mix
+ *                         reaches it (ink too close to the background), the
+ *                         first such mix towards black or white, whichever
+ *                         stands out more
+ *
+ *  Notes:
+ *
+ *  1) WCAG 2.1, success criterion 1.4.11 (non-text contrast), asks 3:1 for
+ *     the boundary of a control.
+ *  2) The edge stays as close to the background as that allows, so the box
+ *     reads as part of the window and its text stays the strongest mark.
+ */
+inline constexpr double kEdgeContrast = 3.0;
+QColor edgeColour(const QColor& background, const QColor& ink);
+
 } // namespace tenvari::look

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/WindowStacking.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace tenvari {
@@ -15,6 +16,15 @@ void showOnTopWithoutActivating(QWidget& window) {
         window.setGeometry(placed);
     }
     window.show();
+}
+
+void bringToFront(QWidget& window) {
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    QApplication::alert(&window);
 }
 
 } // namespace tenvari

@@ -11,4 +11,11 @@ namespace tenvari {
 // on screen (changing its flags hides it; it is shown again).
 void showOnTopWithoutActivating(QWidget& window);
 
+// Brings a window to the front at a request from outside the program (a
+// second copy that was refused): shown again if minimised, raised and
+// activated. Where the window manager does not hand over the focus, the
+// window asks for attention instead (its task bar entry is marked); Qt
+// clears that mark once the window is active.
+void bringToFront(QWidget& window);
+
 } // namespace tenvari

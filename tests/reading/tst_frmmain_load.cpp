@@ -27,8 +27,8 @@ private slots:
     void recordFollowsControls();
     void tabOrder_data();
     void tabOrder();
-    void inputLayoutShows_data();
-    void inputLayoutShows();
+    void layoutShows_data();
+    void layoutShows();
     void back_data();
     void back();
     void links_data();
@@ -73,7 +73,7 @@ void tst_FrmMainLoad::openState() {
     QVERIFY(f.active);
     QCOMPARE(f.form->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(f.form->windowTitle(), QStringLiteral("Tenvari v1.05"));
-    QCOMPARE(f.form->width(), twips(kInputLayoutWidth));
+    QCOMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
     QCOMPARE(f.form->centralWidget()->height(), twips(kMainClientHeight));
     QCOMPARE(f.form->minimumSize(), f.form->maximumSize()); // not resizable
     QVERIFY(centredHorizontally(*f.form));
@@ -147,44 +147,90 @@ void tst_FrmMainLoad::tabOrder() {
     QCOMPARE(visited, expected);
 }
 
-void tst_FrmMainLoad::inputLayoutShows_data() {
+namespace {
+
+// How much of a control a layout shows.
+enum class Seen { Whole, UpToRightEdge, Nothing };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Seen)
+
+void tst_FrmMainLoad::layoutShows_data() {
+    QTest::addColumn<bool>("result"); // the result layout, after a reading
     QTest::addColumn<QString>("control");
-    QTest::addColumn<bool>("shown");
+    QTest::addColumn<Seen>("seen");
     for (const char* name :
-         {"Frame2",    "Label61",       "Frame1",   "Label20",   "Label21", "Label13",
-          "txtName",   "Label5",        "cboMonth", "cboDate",   "cboYear", "Label1",
-          "cboHH",     "cboMM",         "cboSS",    "Label12",   "fraZone", "txtZoneHour",
-          "Label3",    "txtZoneMinute", "Label2",   "lblTZHelp", "Frame4",  "optLong_0",
-          "optLong_1", "lblFullBrand"})
-        QTest::newRow(name) << name << true;
+         {"Label61",  "Label20",   "Label21", "Label13",     "txtName",  "Label5",
+          "cboMonth", "cboDate",   "cboYear", "Label1",      "cboHH",    "cboMM",
+          "cboSS",    "Label12",   "fraZone", "txtZoneHour", "Label3",   "txtZoneMinute",
+          "Label2",   "lblTZHelp", "Frame4",  "optLong_0",   "optLong_1"})
+        QTest::newRow(name) << false << name << Seen::Whole;
+    // The left column ends where the client area does: nothing of the
+    // result panel or of "&Back" peeps in beside it.
+    for (const char* name : {"Frame1", "Frame2", "cmdRashi", "Frame5", "lblFullBrand"})
+        QTest::newRow(name) << false << name << Seen::UpToRightEdge;
     for (const char* name :
-         {"chkDST",      "txtLonD",    "Label6",  "txtLonM",        "Label8",
-          "Frame3",      "txtLatD",    "txtLatM", "optLat_0",       "optLat_1",
-          "Label54",     "txtMCity",   "Label55", "txtMState",      "Label4",
-          "txtMCountry", "cmdBrowser", "Label18", "Label19",        "lblName",
-          "lblAyanamsa", "lblDay",     "lblDOB",  "lblTimeOfBirth", "lblCobrand"})
-        QTest::newRow(name) << name << false;
+         {"chkDST",  "txtLonD",        "Label6",    "txtLonM",     "Label8",      "Frame3",
+          "txtLatD", "txtLatM",        "optLat_0",  "optLat_1",    "Label54",     "txtMCity",
+          "Label55", "txtMState",      "Label4",    "txtMCountry", "cmdBrowser",  "Frame6",
+          "cmdBack", "Label18",        "Label19",   "lblName",     "lblAyanamsa", "lblDay",
+          "lblDOB",  "lblTimeOfBirth", "lblCobrand"})
+        QTest::newRow(name) << false << name << Seen::Nothing;
+    // The result layout shows the whole design; the bottom strip is wider
+    // than the window.
+    for (const char* name : {"Frame1", "Frame2", "cmdRashi", "Frame6", "cmdBack", "Label19",
+                             "lblAyanamsa", "lblTimeOfBirth"})
+        QTest::newRow(qPrintable(QStringLiteral("result %1").arg(name)))
+            << true << name << Seen::Whole;
+    QTest::newRow("result Frame5") << true << "Frame5" << Seen::UpToRightEdge;
+    QTest::newRow("result lblCobrand") << true << "lblCobrand" << Seen::UpToRightEdge;
+    QTest::newRow("result chkDST") << true << "chkDST" << Seen::Nothing;
+    QTest::newRow("result Frame3") << true << "Frame3" << Seen::Nothing;
 }
 
-void tst_FrmMainLoad::inputLayoutShows() {
+void tst_FrmMainLoad::layoutShows() {
+    QFETCH(bool, result);
     QFETCH(QString, control);
-    QFETCH(bool, shown);
+    QFETCH(Seen, seen);
     FormDriver f;
+    if (result) {
+        f.type("txtName", QStringLiteral("A"));
+        f.read();
+    }
+    // The client area as designed: 5730 and 10230 twips wide.
+    const QWidget& client = *f.form->centralWidget();
+    QCOMPARE(client.width(), twips(result ? 10230 : 5730));
     const QWidget* widget = f.child(qPrintable(control));
     QVERIFY(widget);
     // Out of sight only by position: present, enabled, not hidden.
     QVERIFY(widget->isVisible() && widget->isEnabled());
-    if (shown)
-        QCOMPARE(visiblePart(*widget).size(), widget->size());
-    else
-        QVERIFY(visiblePart(*widget).isEmpty());
-    // A text the window shows is not cut off (nor, in the result layout,
-    // those of the result panel).
-    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+    const QRect whole(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
+    const QRect part = visiblePart(*widget);
+    switch (seen) {
+    case Seen::Whole:
+        QCOMPARE(part, whole);
+        break;
+    case Seen::UpToRightEdge:
+        QCOMPARE(part.left(), whole.left());
+        QVERIFY(whole.right() > part.right());
+        QCOMPARE(part.right(), client.mapTo(client.window(), QPoint(client.width() - 1, 0)).x());
+        break;
+    case Seen::Nothing:
+        QVERIFY(part.isEmpty());
+        break;
+    }
+    // A text the window shows is not cut off, by its label or by the
+    // window's edge.
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (label && seen != Seen::Nothing) {
         if (label->wordWrap())
             QVERIFY(label->heightForWidth(label->width()) <= label->height());
         else
             QVERIFY(label->sizeHint().width() <= label->width());
+        const QRect text = label->fontMetrics().boundingRect(
+            label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
+        QVERIFY(text.right() < part.width());
     }
 }
 
@@ -199,7 +245,7 @@ void tst_FrmMainLoad::back() {
     FormDriver f;
     f.type("txtName", QStringLiteral("A"));
     f.read();
-    QCOMPARE(f.form->width(), twips(kResultLayoutWidth));
+    QCOMPARE(f.form->width(), twips(clientWidthOf(kResultLayoutWidth)));
     const QStringList results = f.results();
     f.form->move(0, f.form->y() + 7);
     const int top = f.form->y();
@@ -209,7 +255,7 @@ void tst_FrmMainLoad::back() {
     else
         f.click("cmdBack");
     // A mnemonic presses the button with a short animation.
-    QTRY_COMPARE(f.form->width(), twips(kInputLayoutWidth));
+    QTRY_COMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
     QVERIFY(centredHorizontally(*f.form));
     QCOMPARE(f.form->y(), top);
     QCOMPARE(f.results(), results);

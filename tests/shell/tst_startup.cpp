@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up with fakes: the single-instance answer first, then the update
-// reminder, then the main form, each step on its own.
+// Start-up with fakes: the single-instance answer first (a refused copy asks
+// the running one to the front, a running copy listens for such requests),
+// then the update reminder, then the main form, each step on its own.
 
 #include "links/WebLinks.h"
 #include "reading/FrmMain.h"
@@ -8,6 +9,7 @@
 #include "shell/StartUp.h"
 #include "shell/UpdateReminder.h"
 #include "support/FakeClock.h"
+#include "support/FakeInstanceChannel.h"
 #include "support/FakeInstanceGuard.h"
 #include "support/FakeLinkOpener.h"
 #include "support/FakeMessageService.h"
@@ -31,12 +33,14 @@ const QString kReminder =
                    "Do you want to check for an update?");
 
 // The fakes and the sequence of what start-up did, as "message: <text>",
-// "main form" and "exit <status>".
+// "listen", "front request", "main form" and "exit <status>".
 struct Life {
     Life() {
         messages.onShow = [this](const FakeMessageService::Shown& shown) {
             events << QStringLiteral("message: ") + shown.text;
         };
+        channel.onListen = [this] { events << QStringLiteral("listen"); };
+        channel.onRequest = [this] { events << QStringLiteral("front request"); };
     }
 
     StartUp::MainFormFactory recordingFactory() {
@@ -47,11 +51,12 @@ struct Life {
     }
 
     StartUpServices services(InstanceGuard& guard, SettingsStore& store) {
-        return {guard, messages, store, clock, links, exitApplication, kKey};
+        return {guard, messages, store, clock, links, exitApplication, kKey, &channel};
     }
 
     QStringList events;
     FakeInstanceGuard instances;
+    FakeInstanceChannel channel;
     FakeMessageService messages;
     FakeSettingsStore settings;
     FakeClock clock;
@@ -76,6 +81,8 @@ private slots:
     void failingStepsAreSkipped_data();
     void failingStepsAreSkipped();
     void realMainForm();
+    void laterCopyBringsWindowForward_data();
+    void laterCopyBringsWindowForward();
     void applicationKey_data();
     void applicationKey();
 };
@@ -98,9 +105,11 @@ void tst_StartUp::sequence_data() {
     const QString due = QStringLiteral("2026-11-01");
     const auto no = MessageAnswer::No;
     const auto yes = MessageAnswer::Yes;
-    const QStringList refused{kAlreadyRunning, QStringLiteral("exit 0")};
-    const QStringList mainOnly{QStringLiteral("main form")};
-    const QStringList remindedFirst{kReminder, QStringLiteral("main form")};
+    const QStringList refused{kAlreadyRunning, QStringLiteral("front request"),
+                              QStringLiteral("exit 0")};
+    const QStringList mainOnly{QStringLiteral("listen"), QStringLiteral("main form")};
+    const QStringList remindedFirst{QStringLiteral("listen"), kReminder,
+                                    QStringLiteral("main form")};
 
     // clang-format off
     QTest::newRow("second copy")          << true << "" << true << no << refused << "" << 0;
@@ -253,6 +262,36 @@ void tst_StartUp::failingStepsAreSkipped() {
     QCOMPARE(life.events.contains(kReminder), !storeThrows);
     QVERIFY(startUp.mainForm() && startUp.mainForm()->isVisible());
     QVERIFY(!life.exitApplication.hasEnded());
+}
+
+void tst_StartUp::laterCopyBringsWindowForward_data() {
+    QTest::addColumn<bool>("mainFormClosed");
+    QTest::newRow("main form") << false;
+    QTest::newRow("exit screen") << true;
+}
+
+void tst_StartUp::laterCopyBringsWindowForward() {
+    QFETCH(bool, mainFormClosed);
+    Life life;
+    StartUp startUp(life.services(life.instances, life.settings), life.recordingFactory());
+    QVERIFY(startUp.run());
+    QWidget* forward = startUp.mainForm();
+    if (mainFormClosed) {
+        startUp.mainForm()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        forward = startUp.exitScreen();
+    }
+    QVERIFY(forward);
+    // Another window has the focus.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+    QVERIFY(!forward->isActiveWindow());
+
+    life.channel.askFront();
+    QTRY_VERIFY(forward->isActiveWindow());
+    QCOMPARE(life.channel.listened, 1);
 }
 
 void tst_StartUp::realMainForm() {
