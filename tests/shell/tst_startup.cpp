@@ -178,7 +178,8 @@ void tst_StartUp::endedDuringTheReminder() {
     };
     StartUp startUp(life.services(life.instances, life.settings), life.recordingFactory());
     QVERIFY(!startUp.run());
-    QCOMPARE(life.events, QStringList({kReminder, QStringLiteral("exit 0")}));
+    QCOMPARE(life.events,
+             QStringList({QStringLiteral("listen"), kReminder, QStringLiteral("exit 0")}));
     QVERIFY(!startUp.mainForm());
 }
 
@@ -203,7 +204,7 @@ void tst_StartUp::withoutReminder() {
     startUp.setUpdateReminder(false);
     QVERIFY(startUp.run());
 
-    QCOMPARE(life.events, QStringList{QStringLiteral("main form")});
+    QCOMPARE(life.events, QStringList({QStringLiteral("listen"), QStringLiteral("main form")}));
     QCOMPARE(life.settings.writes, 0);
     QCOMPARE(life.settings.values.value(duration), stored);
     QVERIFY(life.opener.opened.isEmpty());
