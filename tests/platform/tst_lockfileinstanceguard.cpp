@@ -5,6 +5,7 @@
 // folder the lock lives in.
 
 #include "platform/LockFileInstanceGuard.h"
+#include "support/ChildProcess.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -24,53 +25,22 @@ using namespace tenvari;
 
 namespace {
 
-constexpr int kWaitMs = 15'000;
-
 // One copy of the probe.
-class Probe {
+class Probe : public tenvari::test::ChildProcess {
 public:
     // An empty folder: the guard picks its own, from the environment.
     Probe(const QString& folder, const QString& name, bool waitForGo = false,
-          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-        QStringList arguments{folder, name};
-        if (waitForGo)
-            arguments << QStringLiteral("--wait");
-        process_.setProcessEnvironment(environment);
-        process_.start(QStringLiteral(LOCKPROBE_PATH), arguments);
-    }
-    ~Probe() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(kWaitMs);
-        }
-    }
-
-    // The next line the copy says, or "" when it said nothing in time.
-    QString line() {
-        while (!process_.canReadLine())
-            if (!process_.waitForReadyRead(kWaitMs))
-                return {};
-        return QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
-    void tell(const char* line) { process_.write(line); }
-    // Lets a holding copy go and waits for its end.
-    bool release() {
-        process_.closeWriteChannel();
-        return process_.waitForFinished(kWaitMs);
-    }
-    // Ends the copy as a crash would: no clean-up runs.
-    void killHard() {
-        process_.kill();
-        // Waiting also reaps it: a zombie would still count as running.
-        process_.waitForFinished(kWaitMs);
-    }
-    bool finished() { return process_.waitForFinished(kWaitMs); }
-    qint64 pid() const { return process_.processId(); }
-    int exitCode() const { return process_.exitCode(); }
-    QProcess::ExitStatus exitStatus() const { return process_.exitStatus(); }
+          const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+        : ChildProcess(QStringLiteral(LOCKPROBE_PATH), arguments(folder, name, waitForGo),
+                       environment) {}
 
 private:
-    QProcess process_;
+    static QStringList arguments(const QString& folder, const QString& name, bool waitForGo) {
+        QStringList list{folder, name};
+        if (waitForGo)
+            list << QStringLiteral("--wait");
+        return list;
+    }
 };
 
 void ageFile(const QString& path, qint64 seconds) {

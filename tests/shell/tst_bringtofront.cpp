@@ -4,6 +4,8 @@
 // refused and brings the first one's window to the front, and a copy that
 // was killed leaves nothing that stops the next one.
 
+#include "support/ChildProcess.h"
+
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -11,50 +13,23 @@
 
 namespace {
 
-constexpr int kWaitMs = 15'000;
-
 // One copy of the probe, on the offscreen platform.
-class Copy {
+class Copy : public tenvari::test::ChildProcess {
 public:
-    explicit Copy(const QString& folder) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process_.setProcessEnvironment(environment);
-        process_.start(QStringLiteral(FRONTPROBE_PATH), {folder});
-    }
-    ~Copy() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(kWaitMs);
-        }
-    }
+    explicit Copy(const QString& folder)
+        : ChildProcess(QStringLiteral(FRONTPROBE_PATH), {folder}, offscreen()) {}
 
-    // The next line the copy says, or "" when it said nothing in time.
-    QString line() {
-        while (!process_.canReadLine())
-            if (!process_.waitForReadyRead(kWaitMs))
-                return {};
-        return QString::fromLocal8Bit(process_.readLine()).trimmed();
-    }
     // Lets a running copy end and waits for it; true when it ended well.
-    bool release() {
-        process_.closeWriteChannel();
-        return process_.waitForFinished(kWaitMs) && endedWell();
-    }
+    bool release() { return ChildProcess::release() && endedWell(); }
     // Waits for a copy that ends by itself; true when it ended well.
-    bool ended() { return process_.waitForFinished(kWaitMs) && endedWell(); }
-    // Ends the copy as a crash would: no clean-up runs.
-    void killHard() {
-        process_.kill();
-        process_.waitForFinished(kWaitMs);
-    }
+    bool ended() { return finished() && endedWell(); }
 
 private:
-    bool endedWell() const {
-        return process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+    static QProcessEnvironment offscreen() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return environment;
     }
-
-    QProcess process_;
 };
 
 QStringList socketsIn(const QTemporaryDir& folder) {
