@@ -4,9 +4,9 @@
 
 # tenvari_check_app_id(<id>)
 #
-# A reverse-DNS application id as the Desktop Entry and AppStream
-# specifications want it: the reversed domain in lower case, then the
-# program's name; three or more parts separated by dots, each of ASCII
+# A reverse-DNS application id of the form freedesktop's Desktop Entry
+# and AppStream standards require: the reversed domain in lower case,
+# then the program's name; three or more parts separated by dots, each of ASCII
 # letters, digits and '_', none starting with a digit; 255 characters at most.
 function(tenvari_check_app_id id)
   set(domain "[a-z_][a-z0-9_]*")
