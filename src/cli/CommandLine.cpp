@@ -151,17 +151,7 @@ int runMomentCommand(const Options& options, CliStreams& streams) {
     if (options.format == "json") {
         appendJson(text, given, moment, reading);
     } else if (options.format == "csv") {
-        appendCsvHeader(text, false);
-        appendCsvField(text, given.date);
-        text += ',';
-        appendCsvField(text, given.time);
-        text += ',';
-        appendCsvField(text, given.zone);
-        text += ',';
-        text += given.dst;
-        text += ',';
-        appendCsvComputed(text, reading);
-        text += '\n';
+        appendCsv(text, given, reading);
     } else if (options.details) {
         appendDetails(text, given, moment, reading);
     } else {

@@ -236,6 +236,20 @@ void appendCsvHeader(std::string& out, bool batch) {
     out += batch ? ",error\n" : "\n";
 }
 
+void appendCsv(std::string& out, const GivenTexts& given, const CliReading& reading) {
+    appendCsvHeader(out, false);
+    appendCsvField(out, given.date);
+    out += ',';
+    appendCsvField(out, given.time);
+    out += ',';
+    appendCsvField(out, given.zone);
+    out += ',';
+    out += given.dst;
+    out += ',';
+    appendCsvComputed(out, reading);
+    out += '\n';
+}
+
 void appendCsvComputed(std::string& out, const CliReading& reading) {
     appendInt(out, reading.julianDayNumber);
     out += ',';

@@ -51,6 +51,9 @@ void appendDetails(std::string& out, const GivenTexts& given, const CliMoment& m
 void appendJson(std::string& out, const GivenTexts& given, const CliMoment& moment,
                 const CliReading& reading);
 
+// The header line and one row, for a single moment.
+void appendCsv(std::string& out, const GivenTexts& given, const CliReading& reading);
+
 // The header line; for a batch with `row` and `error`.
 void appendCsvHeader(std::string& out, bool batch);
 
