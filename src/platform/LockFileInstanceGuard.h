@@ -38,6 +38,7 @@ public:
 
     QString lockFilePath() const { return path_; }
     bool anotherInstanceRunning() override;
+    bool holdsInstance() const override { return lock_ && lock_->isLocked(); }
 
 private:
     bool ask();

@@ -54,8 +54,11 @@ bool StartUp::run() {
         return false;
     }
 
+    // Only the copy that holds the lock answers later ones: an unguarded
+    // copy would take over the socket of the copy that does, and without a
+    // lock folder there is no private place for a socket either.
     runStep([this] {
-        if (services_.instanceChannel)
+        if (services_.instanceChannel && services_.instances.holdsInstance())
             services_.instanceChannel->listen([this] { bringWindowToFront(); });
     });
 

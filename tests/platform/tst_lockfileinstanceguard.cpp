@@ -370,11 +370,14 @@ void tst_LockFileInstanceGuard::lockFolder() {
 
 void tst_LockFileInstanceGuard::answerTakenOnce() {
     auto first = std::make_unique<LockFileInstanceGuard>("tenvari", folder());
+    QVERIFY(!first->holdsInstance());
     QVERIFY(!first->anotherInstanceRunning());
     QVERIFY(!first->anotherInstanceRunning());
+    QVERIFY(first->holdsInstance());
 
     LockFileInstanceGuard second("tenvari", folder());
     QVERIFY(second.anotherInstanceRunning());
+    QVERIFY(!second.holdsInstance());
     // The answer holds even after the first guard lets go.
     first.reset();
     QVERIFY(second.anotherInstanceRunning());
@@ -403,6 +406,7 @@ void tst_LockFileInstanceGuard::unusableFolderDoesNotStopTheProgram() {
     }
     LockFileInstanceGuard guard("tenvari", lockFolder);
     QVERIFY(!guard.anotherInstanceRunning());
+    QVERIFY(!guard.holdsInstance());
     LockFileInstanceGuard second("tenvari", lockFolder);
     QVERIFY(!second.anotherInstanceRunning());
     QVERIFY(!QFileInfo::exists(guard.lockFilePath()));

@@ -78,6 +78,7 @@ private slots:
     void withoutReminder_data();
     void withoutReminder();
     void endedDuringTheReminder();
+    void unguardedCopyDoesNotListen();
     void failingStepsAreSkipped_data();
     void failingStepsAreSkipped();
     void realMainForm();
@@ -183,6 +184,18 @@ void tst_StartUp::endedDuringTheReminder() {
     QVERIFY(!startUp.mainForm());
 }
 
+// A copy that runs without the lock (no private folder for it, or a stale
+// lock it could not clear) must not take over the socket of the copy that
+// holds it.
+void tst_StartUp::unguardedCopyDoesNotListen() {
+    Life life;
+    life.instances.holds = false;
+    StartUp startUp(life.services(life.instances, life.settings), life.recordingFactory());
+    QVERIFY(startUp.run());
+    QCOMPARE(life.events, QStringList{QStringLiteral("main form")});
+    QCOMPARE(life.channel.listened, 0);
+}
+
 void tst_StartUp::withoutReminder_data() {
     QTest::addColumn<QString>("stored");
     QTest::newRow("first run") << "";
@@ -233,6 +246,7 @@ void tst_StartUp::failingStepsAreSkipped() {
                 throw std::runtime_error("no answer");
             return false;
         }
+        bool holdsInstance() const override { return !throws; }
         bool throws = false;
     } guard;
     guard.throws = guardThrows;

@@ -11,7 +11,9 @@ public:
         ++asked;
         return running;
     }
+    bool holdsInstance() const override { return !running && holds; }
     bool running = false;
+    bool holds = true; // false: this copy runs unguarded
     int asked = 0;
 };
 
