@@ -43,7 +43,8 @@ FrmMain::FrmMain(MessageService& messages, QWidget* parent)
 }
 
 void FrmMain::connectHandlers() {
-    connect(ui_.cmdRashi, &QPushButton::clicked, this, &FrmMain::cmdRashi_Click);
+    connect(ui_.cmdRashi, &QPushButton::clicked, this,
+            [this] { runStep([this] { cmdRashi_Click(); }); });
     connect(ui_.cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
     connect(ui_.cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
     connect(ui_.lblTZHelp, &ClickableLabel::clicked, this, &FrmMain::lblTZHelp_Click);
