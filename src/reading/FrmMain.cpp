@@ -54,21 +54,23 @@ void FrmMain::connectHandlers() {
     connect(ui_.mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
 
     // Menu entries and labels that lead to a page.
-    const std::pair<QObject*, WebPage> pages[] = {
-        {ui_.mnuOnline, WebPage::OnlineHelp},   {ui_.mnuVisit, WebPage::Home},
-        {ui_.mnuUpdate, WebPage::Download},     {ui_.mnuDonate, WebPage::Donate},
-        {ui_.mkmoney, WebPage::FullBrand},      {ui_.Label61, WebPage::Home},
-        {ui_.Label19, WebPage::CoBrand},        {ui_.lblCobrand, WebPage::CoBrand},
+    const std::pair<QAction*, WebPage> entries[] = {
+        {ui_.mnuOnline, WebPage::OnlineHelp}, {ui_.mnuVisit, WebPage::Home},
+        {ui_.mnuUpdate, WebPage::Download},   {ui_.mnuDonate, WebPage::Donate},
+        {ui_.mkmoney, WebPage::FullBrand},
+    };
+    for (const auto& [entry, page] : entries)
+        connect(entry, &QAction::triggered, this,
+                [this, page = page] { emit pageRequested(page); });
+    const std::pair<ClickableLabel*, WebPage> links[] = {
+        {ui_.Label61, WebPage::Home},
+        {ui_.Label19, WebPage::CoBrand},
+        {ui_.lblCobrand, WebPage::CoBrand},
         {ui_.lblFullBrand, WebPage::FullBrand},
     };
-    for (const auto& [control, page] : pages) {
-        const auto announce = [this, page = page] { emit pageRequested(page); };
-        if (auto* action = qobject_cast<QAction*>(control))
-            connect(action, &QAction::triggered, this, announce);
-        else
-            connect(static_cast<ClickableLabel*>(control), &ClickableLabel::clicked, this,
-                    announce);
-    }
+    for (const auto& [label, page] : links)
+        connect(label, &ClickableLabel::clicked, this,
+                [this, page = page] { emit pageRequested(page); });
 
     installKeyPressHandler(*ui_.txtName, [this](int c) { return txtName_KeyPress(c, messages_); });
     installKeyPressHandler(*ui_.txtZoneHour,
