@@ -69,4 +69,24 @@ int DayOfWeek(std::int32_t julianDayNumber) {
     return static_cast<int>(remainder < 0 ? remainder + 7 : remainder);
 }
 
+const char* WeekdayName(int dayOfWeek) {
+    static constexpr const char* kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
+                                             "Thursday", "Friday", "Saturday"};
+    return (dayOfWeek >= 0 && dayOfWeek < 7) ? kNames[dayOfWeek] : "";
+}
+
+int DaysInMonth(int month, int year) {
+    switch (month) {
+    case 2:
+        return (year % 4 == 0) ? 29 : 28;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    default:
+        return 31;
+    }
+}
+
 } // namespace tenvari

@@ -160,4 +160,27 @@ double JulianCenturies(std::int32_t julianDayNumber, double universalHours);
  */
 int DayOfWeek(std::int32_t julianDayNumber);
 
+// "Sunday" .. "Saturday" for DayOfWeek's 0..6; "" for anything else.
+const char* WeekdayName(int dayOfWeek);
+
+/*
+ *  DaysInMonth
+ *
+ *  Length of a month, as both programs check a date of birth.
+ *
+ *  Given:
+ *     month   int   1 .. 12
+ *     year    int   1901 .. 2050
+ *
+ *  Returned (function value):
+ *             int   28 .. 31 (31 for a month outside 1 .. 12)
+ *
+ *  Notes:
+ *
+ *  1) February has 29 days in every year divisible by 4.  Over 1901 to
+ *     2050 this is the Gregorian rule (2000 is a leap year; 1900 and 2100
+ *     lie outside).
+ */
+int DaysInMonth(int month, int year);
+
 } // namespace tenvari

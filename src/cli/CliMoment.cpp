@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliMoment.h"
 
+#include "astro/DateReduction.h"
+
 #include <cstdlib>
 
 namespace tenvari::cli {
@@ -37,20 +39,6 @@ bool hoursAndMinutes(std::string_view text, int& hours, int& minutes) {
     return hours >= 0 && minutes >= 0;
 }
 
-int daysInMonth(int month, int year) {
-    switch (month) {
-    case 2:
-        return (year % 4 == 0) ? 29 : 28;
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-        return 30;
-    default:
-        return 31;
-    }
-}
-
 bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord) {
     if (text.size() != lowerWord.size()) {
         return false;
@@ -83,7 +71,7 @@ FieldProblem parseDate(std::string_view text, CliMoment& moment) {
     if (year < 1901 || year > 2050) {
         return FieldProblem::DateRange;
     }
-    if (month < 1 || month > 12 || day < 1 || day > daysInMonth(month, year)) {
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) {
         return FieldProblem::DateNotReal;
     }
     moment.year = static_cast<std::int16_t>(year);
@@ -192,12 +180,6 @@ BirthMoment toBirthMoment(const CliMoment& moment) {
     birth.east = !moment.zoneNegative;
     birth.daylightSaving = moment.dst;
     return birth;
-}
-
-const char* weekdayName(int dayOfWeek) {
-    static constexpr const char* kNames[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                             "Thursday", "Friday", "Saturday"};
-    return (dayOfWeek >= 0 && dayOfWeek < 7) ? kNames[dayOfWeek] : "";
 }
 
 } // namespace tenvari::cli

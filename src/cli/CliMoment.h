@@ -137,7 +137,4 @@ std::string problemText(FieldProblem problem, std::string_view text);
  */
 BirthMoment toBirthMoment(const CliMoment& moment);
 
-// "Sunday" .. "Saturday" for DayOfWeek's 0..6.
-const char* weekdayName(int dayOfWeek);
-
 } // namespace tenvari::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ReadingText.h"
 
+#include "astro/DateReduction.h"
 #include "reference/SexagesimalText.h"
 
 #include <charconv>
@@ -137,7 +138,7 @@ void appendCsvField(std::string& out, std::string_view text) {
 void appendPlainLine(std::string& out, const CliReading& reading) {
     out += reading.text;
     out += "  ";
-    out += weekdayName(reading.dayOfWeek);
+    out += WeekdayName(reading.dayOfWeek);
     out += '\n';
 }
 
@@ -147,7 +148,7 @@ void appendDetails(std::string& out, const GivenTexts& given, const CliMoment& m
     appendLabel(out, "Date");
     out += given.date;
     out += ", ";
-    out += weekdayName(reading.dayOfWeek);
+    out += WeekdayName(reading.dayOfWeek);
     out += '\n';
     appendLabel(out, "Local time");
     out += given.time;
@@ -207,7 +208,7 @@ void appendJson(std::string& out, const GivenTexts& given, const CliMoment& mome
     out += ", \"ayanamsa_text\": ";
     appendJsonString(out, reading.text);
     out += ", \"weekday\": ";
-    appendJsonString(out, weekdayName(reading.dayOfWeek));
+    appendJsonString(out, WeekdayName(reading.dayOfWeek));
     if (reading.hasReference) {
         out += ", \"reference_true_deg\": ";
         appendFixed(out, reading.reference.trueDegrees, 9);
@@ -261,7 +262,7 @@ void appendCsvComputed(std::string& out, const CliReading& reading) {
     out += ',';
     appendCsvField(out, reading.text);
     out += ',';
-    out += weekdayName(reading.dayOfWeek);
+    out += WeekdayName(reading.dayOfWeek);
     out += ',';
     if (reading.hasReference) {
         appendFixed(out, reading.reference.trueDegrees, 9);

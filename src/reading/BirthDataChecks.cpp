@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/BirthDataChecks.h"
 
+#include "astro/DateReduction.h"
 #include "reading/TextNumbers.h"
 
 namespace tenvari {
@@ -47,15 +48,11 @@ std::optional<Refusal> checkBirthData(const BirthData& data) {
         return stop("Please Enter Value Between 0 And 59 in the  Minute of Latitude",
                     BirthField::LatMinutes);
 
-    if (data.month == 2) {
-        const bool leap = data.year % 4 == 0;
-        if (data.day > (leap ? 29 : 28) && data.day <= 31)
-            return Refusal{QStringLiteral("Please Enter Correct Date Or Month!"),
-                           MessageIcon::Information, std::nullopt};
-    }
-    const bool thirtyDays =
-        data.month == 4 || data.month == 6 || data.month == 9 || data.month == 11;
-    if (thirtyDays && data.day == 31)
+    const int days = DaysInMonth(data.month, data.year);
+    if (data.month == 2 && data.day > days && data.day <= 31)
+        return Refusal{QStringLiteral("Please Enter Correct Date Or Month!"),
+                       MessageIcon::Information, std::nullopt};
+    if (days == 30 && data.day == 31)
         return Refusal{QStringLiteral("Please Enter Correct Date Or Month !"),
                        MessageIcon::Information, std::nullopt};
     return std::nullopt;

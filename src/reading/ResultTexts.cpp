@@ -9,14 +9,6 @@
 
 namespace tenvari {
 
-namespace {
-
-// Numbered from Sunday, as DayOfWeek counts.
-const char* const kWeekdayNames[7] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                      "Thursday", "Friday", "Saturday"};
-
-} // namespace
-
 const QStringList& MonthNames() {
     static const QStringList names{
         QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
@@ -32,7 +24,7 @@ int monthNumber(const QString& text) {
 
 QString weekdayText(const BirthMoment& moment) {
     const int weekday = DayOfWeek(JulianDayNumber(moment.month, moment.day, moment.year));
-    return QString::fromLatin1(kWeekdayNames[weekday]);
+    return QString::fromLatin1(WeekdayName(weekday));
 }
 
 QString dateOfBirthText(const BirthData& data) {
