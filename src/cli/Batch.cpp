@@ -173,9 +173,7 @@ bool isBlank(std::string_view line) {
 }
 
 bool isHeader(std::string_view firstField) {
-    return firstField.size() == 4 && (firstField[0] | 0x20) == 'd' &&
-           (firstField[1] | 0x20) == 'a' && (firstField[2] | 0x20) == 't' &&
-           (firstField[3] | 0x20) == 'e';
+    return equalsIgnoringCase(firstField, "date");
 }
 
 const char* fieldName(MomentField field) {

@@ -39,6 +39,8 @@ bool hoursAndMinutes(std::string_view text, int& hours, int& minutes) {
     return hours >= 0 && minutes >= 0;
 }
 
+} // namespace
+
 bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord) {
     if (text.size() != lowerWord.size()) {
         return false;
@@ -52,8 +54,6 @@ bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord) {
     }
     return true;
 }
-
-} // namespace
 
 FieldProblem parseDate(std::string_view text, CliMoment& moment) {
     if (text.empty()) {

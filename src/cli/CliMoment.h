@@ -37,6 +37,9 @@ struct CliMoment {
     bool dst = false;
 };
 
+// text equals lowerWord (ASCII lower case) but for the case of ASCII letters.
+bool equalsIgnoringCase(std::string_view text, std::string_view lowerWord);
+
 // The fields of a moment, as the batch file names them.
 enum class MomentField { Date, Time, Zone, Dst };
 
