@@ -40,7 +40,7 @@ struct CliReading {
     // The ayanamsa by the window's formula, degrees.
     double ayanamsaDegrees() const { return -correction; }
     // The formula's ayanamsa less the reference's true value, arcseconds.
-    double differenceArcsec() const { return (-correction - reference.trueDegrees) * 3600.0; }
+    double differenceArcsec() const { return reference.trueDifferenceArcsec(ayanamsaDegrees()); }
 };
 
 /*

@@ -41,7 +41,7 @@ QString timeOfBirthText(const BirthData& data) {
 QString ayanamsaToolTip(const BirthMoment& moment, double correction) {
     const double ayanamsa = -correction;
     const LahiriReference reference = LahiriReferenceFor(moment);
-    const double difference = (ayanamsa - reference.trueDegrees) * 3600.0;
+    const double difference = reference.trueDifferenceArcsec(ayanamsa);
     return QStringLiteral("Lahiri formula: %1\u00b0\n").arg(ayanamsa, 0, 'f', 6) +
            QStringLiteral("Almanac definition, with nutation: ") +
            QString::fromStdString(FormatDegreesHundredths(reference.trueDegrees)) +

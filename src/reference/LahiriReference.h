@@ -24,6 +24,11 @@ namespace tenvari {
 struct LahiriReference {
     double trueDegrees = 0.0;
     double meanDegrees = 0.0;
+
+    // An ayanamsa (degrees) less the true value, seconds of arc.
+    double trueDifferenceArcsec(double ayanamsaDegrees) const {
+        return (ayanamsaDegrees - trueDegrees) * 3600.0;
+    }
 };
 
 /*
