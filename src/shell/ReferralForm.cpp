@@ -42,16 +42,14 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
     setObjectName(QStringLiteral("fraReferral"));
     setFont(look::verdana(8, true));
 
-    txtName_ = addBox("txtName", kNamePrompt, kFirstBoxTop);
-    txtEmail_ = addBox("txtEmail", kEmailPrompt, kFirstBoxTop + kBoxStep);
-    txtFriendName_ = addBox("txtFriendName", kFriendNamePrompt, kFirstBoxTop + 2 * kBoxStep);
-    txtFriendEmail_ = addBox("txtFriendEmail", kFriendEmailPrompt, kFirstBoxTop + 3 * kBoxStep);
-    txtMessage_ = addBox("txtMessage", kMessagePrompt, kFirstBoxTop + 4 * kBoxStep);
-    for (QLineEdit* box : {txtEmail_, txtFriendEmail_})
-        box->setMaxLength(kEmailMaxLength);
-    for (QLineEdit* box : {txtName_, txtFriendName_})
-        box->setMaxLength(kNameMaxLength);
-    txtMessage_->setMaxLength(kMessageMaxLength);
+    txtName_ = addBox("txtName", kNamePrompt, kFirstBoxTop, kNameMaxLength);
+    txtEmail_ = addBox("txtEmail", kEmailPrompt, kFirstBoxTop + kBoxStep, kEmailMaxLength);
+    txtFriendName_ =
+        addBox("txtFriendName", kFriendNamePrompt, kFirstBoxTop + 2 * kBoxStep, kNameMaxLength);
+    txtFriendEmail_ =
+        addBox("txtFriendEmail", kFriendEmailPrompt, kFirstBoxTop + 3 * kBoxStep, kEmailMaxLength);
+    txtMessage_ =
+        addBox("txtMessage", kMessagePrompt, kFirstBoxTop + 4 * kBoxStep, kMessageMaxLength);
 
     cmdSubmit_ = named<QPushButton>("cmdSubmit", this, QStringLiteral("Refer A Friend &Now"));
     cmdSubmit_->setFont(look::verdana(8, true));
@@ -63,9 +61,10 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
         installKeyPressHandler(*box, [this, box](int code) { return EmailKeyPress(*box, code); });
 }
 
-QLineEdit* ReferralForm::addBox(const char* objectName, const char* prompt, int top) {
-    QLineEdit* box =
-        textBox(objectName, this, twipsRect(kBoxLeft, top, kBoxWidth, kBoxHeight), prompt);
+QLineEdit* ReferralForm::addBox(const char* objectName, const char* prompt, int top,
+                                int maxLength) {
+    QLineEdit* box = textBox(objectName, this, twipsRect(kBoxLeft, top, kBoxWidth, kBoxHeight),
+                             prompt, maxLength);
     box->setFont(look::verdana(8));
     box->setProperty("prompt", QString::fromLatin1(prompt));
     // The prompt names the box for a listener too, also once it is typed over.

@@ -38,7 +38,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* addBox(const char* objectName, const char* prompt, int top);
+    QLineEdit* addBox(const char* objectName, const char* prompt, int top, int maxLength);
     int EmailKeyPress(QLineEdit& box, int code);
     void refuse(const QString& message);
 
