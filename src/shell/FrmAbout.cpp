@@ -60,7 +60,6 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
 
     auto* picIcon = named<AppIconPicture>("picIcon", this, kIconPixels);
     picIcon->setGeometry(twipsRect(150, 150, 510, 510));
-    picIcon->setAccessibleName(QStringLiteral("Tenvari icon"));
 
     textLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twipsRect(780, 285, 3390, 240),
               look::verdana(9.75, true));

@@ -73,7 +73,6 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
 
     auto* Picture1 = named<AppIconPicture>("Picture1", this, twips(480));
     Picture1->setGeometry(twipsRect(120, 120, 480, 480));
-    Picture1->setAccessibleName(QStringLiteral("Tenvari icon"));
 
     QLabel* Label1 = addLabel(this, "Label1", QString::fromLatin1(kWindowCaption),
                               twipsRect(720, 150, 4680, 420), look::verdana(14, true));

@@ -142,6 +142,7 @@ QIcon appIcon() {
 
 AppIconPicture::AppIconPicture(int size, QWidget* parent) : QLabel(parent), size_(size) {
     setAlignment(Qt::AlignCenter);
+    setAccessibleName(QStringLiteral("Tenvari icon"));
     draw();
 }
 
