@@ -36,7 +36,7 @@ HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime LC_ALL=C.U
     "$tenvari" &
 pid=$!
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tenvari v1\.05$' | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tenvari v[0-9.]+$' | head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 1
 
