@@ -34,7 +34,9 @@ void tst_CliMoment::fields_data() {
     using F = MomentField;
     using P = FieldProblem;
     const auto row = [](const char* text, F field, P problem) {
-        QTest::newRow(text) << field << QString::fromUtf8(text) << problem;
+        static const char* const kFields[] = {"date", "time", "zone", "dst"};
+        QTest::addRow("%s '%s'", kFields[static_cast<int>(field)], text)
+            << field << QString::fromUtf8(text) << problem;
     };
     row("1901-01-01", F::Date, P::None);
     row("2050-12-31", F::Date, P::None);
