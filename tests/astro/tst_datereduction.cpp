@@ -10,10 +10,10 @@
 // near T = 1), which fails when the large day numbers are subtracted after the
 // fractions were added.
 
-#include "Moments.h"
-#include "NumericCheck.h"
 #include "astro/BirthMoment.h"
 #include "astro/DateReduction.h"
+#include "support/Moments.h"
+#include "support/NumericCheck.h"
 
 #include <QtTest>
 #include <cstdint>

@@ -7,11 +7,11 @@
 // significant digits are checked to half a unit in the tenth digit (tenDigitTolerance); the
 // end-to-end corrections, quoted to nine decimals, to 5e-10 degrees.
 
-#include "Moments.h"
-#include "NumericCheck.h"
 #include "astro/AngleFormat.h"
 #include "astro/BirthMoment.h"
 #include "astro/Lahiri.h"
+#include "support/Moments.h"
+#include "support/NumericCheck.h"
 
 #include <QtTest>
 #include <cstdint>

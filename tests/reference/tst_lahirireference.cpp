@@ -11,14 +11,14 @@
 // 0.14 arcsec above it; tolerance 0.2 arcsec. Observed Delta T: Espenak and
 // Meeus, Five Millennium Canon of Solar Eclipses (2006), table 2.
 
-#include "../astro/Moments.h"
-#include "../astro/NumericCheck.h"
 #include "astro/DateReduction.h"
 #include "astro/Lahiri.h"
 #include "reference/DeltaT.h"
 #include "reference/LahiriReference.h"
 #include "reference/Nutation.h"
 #include "reference/SexagesimalText.h"
+#include "support/Moments.h"
+#include "support/NumericCheck.h"
 
 #include <QFile>
 #include <QtTest>
