@@ -73,7 +73,7 @@ void tst_FrmMainLoad::openState() {
     QVERIFY(f.active);
     QCOMPARE(f.form->objectName(), QStringLiteral("frmMain"));
     QCOMPARE(f.form->windowTitle(), QStringLiteral("Tenvari v1.05"));
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kInputClientTwips));
     QCOMPARE(f.form->centralWidget()->height(), twips(kMainClientHeight));
     QCOMPARE(f.form->minimumSize(), f.form->maximumSize()); // not resizable
     QVERIFY(centredHorizontally(*f.form));
@@ -200,7 +200,7 @@ void tst_FrmMainLoad::layoutShows() {
     }
     // The client area as designed: 5730 and 10230 twips wide.
     const QWidget& client = *f.form->centralWidget();
-    QCOMPARE(client.width(), twips(result ? 10230 : 5730));
+    QCOMPARE(client.width(), twips(result ? kResultClientTwips : kInputClientTwips));
     const QWidget* widget = f.child(qPrintable(control));
     QVERIFY(widget);
     // Out of sight only by position: present, enabled, not hidden.
@@ -245,7 +245,7 @@ void tst_FrmMainLoad::back() {
     FormDriver f;
     f.type("txtName", QStringLiteral("A"));
     f.read();
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kResultLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kResultClientTwips));
     const QStringList results = f.results();
     f.form->move(0, f.form->y() + 7);
     const int top = f.form->y();
@@ -255,7 +255,7 @@ void tst_FrmMainLoad::back() {
     else
         f.click("cmdBack");
     // A mnemonic presses the button with a short animation.
-    QTRY_COMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
+    QTRY_COMPARE(f.form->width(), twips(kInputClientTwips));
     QVERIFY(centredHorizontally(*f.form));
     QCOMPARE(f.form->y(), top);
     QCOMPARE(f.results(), results);

@@ -11,7 +11,6 @@
 // exactly.
 
 #include "astro/DateReduction.h"
-#include "reading/WindowPlacement.h"
 #include "support/FormDriver.h"
 #include "widgets/Twips.h"
 
@@ -153,7 +152,7 @@ void tst_Reading::reading() {
     for (qsizetype i = 0; i < shown.size(); ++i)
         QCOMPARE(got.at(i), shown.at(i));
     // Shown in the result layout, every value readable in full.
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kResultLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kResultClientTwips));
     for (const char* name : {"lblName", "lblAyanamsa", "lblDay", "lblDOB", "lblTimeOfBirth"}) {
         const QLabel* label = f.child<QLabel>(name);
         QVERIFY2(label->sizeHint().width() <= label->width(), name);
@@ -242,7 +241,7 @@ void tst_Reading::refusal() {
     // Back in the input layout, the same refusal keeps that layout.
     f.click("cmdBack");
     f.read();
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kInputClientTwips));
     QCOMPARE(f.results(), results);
 }
 
@@ -307,7 +306,7 @@ void tst_Reading::resultLayoutCentred() {
     f.type("txtName", QStringLiteral("A"));
     f.form->move(0, 20);
     f.read();
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kResultLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kResultClientTwips));
     QVERIFY(centredHorizontally(*f.form));
     QCOMPARE(f.form->y(), 20);
 
@@ -316,7 +315,7 @@ void tst_Reading::resultLayoutCentred() {
     f.form->findChild<QAction*>("mnuNext")->trigger();
     QVERIFY(centredHorizontally(*f.form));
     QCOMPARE(f.form->y(), 30);
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kResultLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kResultClientTwips));
 }
 
 QTEST_MAIN(tst_Reading)

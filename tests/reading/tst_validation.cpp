@@ -6,7 +6,6 @@
 // tst_birthdatachecks.
 
 #include "CheckMessages.h"
-#include "reading/WindowPlacement.h"
 #include "support/FormDriver.h"
 #include "widgets/Twips.h"
 
@@ -82,7 +81,7 @@ void tst_Validation::fields() {
              QStringList({name, lonD, lonM, latD, latM}).join('|'));
     if (message.isEmpty()) {
         QVERIFY(f.messages.shown().isEmpty());
-        QCOMPARE(f.form->width(), twips(clientWidthOf(kResultLayoutWidth)));
+        QCOMPARE(f.form->width(), twips(kResultClientTwips));
         QCOMPARE(f.labelText("lblDOB"), QStringLiteral("April %1, 2001").arg(dayOfApril));
         return;
     }
@@ -91,7 +90,7 @@ void tst_Validation::fields() {
     QVERIFY(f.messages.shown().first().buttons == MessageButtons::Ok);
     QCOMPARE(f.focusName(), focus);
     // Refused: nothing else happened.
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kInputClientTwips));
     QCOMPARE(f.results(), placeholders);
     QCOMPARE(int(f.form->birthMoment().year), 0);
 }
@@ -133,7 +132,7 @@ void tst_Validation::dates() {
     // The focus stays on the button that was clicked.
     QCOMPARE(focusWhileShown, QStringLiteral("cmdRashi"));
     QCOMPARE(f.focusName(), QStringLiteral("cmdRashi"));
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kInputClientTwips));
     QCOMPARE(f.labelText("lblDOB"), QStringLiteral("lblDOB"));
 }
 
@@ -148,7 +147,7 @@ void tst_Validation::menuEntryChecksAlike() {
     f.type("txtName", QStringLiteral("A"));
     f.form->findChild<QAction*>("mnuNext")->trigger();
     QCOMPARE(f.messages.texts(), QStringList{kThirtyDays});
-    QCOMPARE(f.form->width(), twips(clientWidthOf(kInputLayoutWidth)));
+    QCOMPARE(f.form->width(), twips(kInputClientTwips));
 }
 
 QTEST_MAIN(tst_Validation)

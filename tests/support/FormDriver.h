@@ -22,6 +22,11 @@
 
 namespace tenvari::test {
 
+// The main window's client area in each layout, twips, as designed (the
+// window's outer widths 5820 and 10320 less its borders).
+constexpr int kInputClientTwips = 5730;
+constexpr int kResultClientTwips = 10230;
+
 class FormDriver {
 public:
     FormDriver() : form(std::make_unique<FrmMain>(messages)) {
