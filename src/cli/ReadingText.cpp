@@ -12,11 +12,6 @@ namespace tenvari::cli {
 
 namespace {
 
-constexpr std::string_view kComputedColumns =
-    "julian_day_number,universal_time_hours,t_centuries,ayanamsa_deg,ayanamsa_text,weekday,"
-    "reference_true_deg,reference_true_text,reference_mean_deg,reference_mean_text,"
-    "formula_minus_reference_arcsec";
-
 void appendInt(std::string& out, long long value) {
     char buffer[24];
     out.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
@@ -57,6 +52,94 @@ void appendLabel(std::string& out, std::string_view label) {
     out += label;
     out.append(label.size() < kWidth ? kWidth - label.size() : 1, ' ');
 }
+
+// The computed columns of the machine formats, in their order, handed to a
+// writer: number(name, present, append) for a value that `append` writes,
+// text(name, present, text) for a text. `present` is false for the
+// reference's columns when the reference was not computed.
+template <class Writer> void writeComputed(const CliReading& reading, Writer& writer) {
+    writer.number("julian_day_number", true,
+                  [&](std::string& out) { appendInt(out, reading.julianDayNumber); });
+    writer.number("universal_time_hours", true,
+                  [&](std::string& out) { appendShortest(out, reading.universalHours); });
+    writer.number("t_centuries", true,
+                  [&](std::string& out) { appendShortest(out, reading.centuries); });
+    writer.number("ayanamsa_deg", true,
+                  [&](std::string& out) { appendFixed(out, reading.ayanamsaDegrees(), 12); });
+    writer.text("ayanamsa_text", true, reading.text);
+    writer.text("weekday", true, WeekdayName(reading.dayOfWeek));
+    const bool reference = reading.hasReference;
+    const LahiriReference& values = reading.reference;
+    writer.number("reference_true_deg", reference,
+                  [&](std::string& out) { appendFixed(out, values.trueDegrees, 9); });
+    writer.text("reference_true_text", reference,
+                reference ? FormatDegreesHundredths(values.trueDegrees) : std::string());
+    writer.number("reference_mean_deg", reference,
+                  [&](std::string& out) { appendFixed(out, values.meanDegrees, 9); });
+    writer.text("reference_mean_text", reference,
+                reference ? FormatDegreesHundredths(values.meanDegrees) : std::string());
+    writer.number("formula_minus_reference_arcsec", reference,
+                  [&](std::string& out) { appendFixed(out, reading.differenceArcsec(), 3); });
+}
+
+// `, "name": value` for each column; null for an absent one.
+struct JsonColumns {
+    std::string& out;
+    template <class Append> void number(std::string_view name, bool present, Append&& append) {
+        key(name);
+        if (present) {
+            append(out);
+        } else {
+            out += "null";
+        }
+    }
+    void text(std::string_view name, bool present, std::string_view text) {
+        key(name);
+        if (present) {
+            appendJsonString(out, text);
+        } else {
+            out += "null";
+        }
+    }
+    void key(std::string_view name) {
+        out += ", \"";
+        out += name;
+        out += "\": ";
+    }
+};
+
+// The values, comma-separated; an absent one is empty. Write::Names
+// writes the column names instead (the header), Write::Empty only the
+// commas (a refused batch row).
+struct CsvColumns {
+    enum class Write { Values, Names, Empty };
+    std::string& out;
+    Write write = Write::Values;
+    bool first = true;
+
+    template <class Append> void number(std::string_view name, bool present, Append&& append) {
+        if (next(name) && present) {
+            append(out);
+        }
+    }
+    void text(std::string_view name, bool present, std::string_view text) {
+        if (next(name) && present) {
+            appendCsvField(out, text);
+        }
+    }
+    // Writes the separator (and the name for a header); true when the
+    // value is to follow.
+    bool next(std::string_view name) {
+        if (!first) {
+            out += ',';
+        }
+        first = false;
+        if (write == Write::Names) {
+            out += name;
+        }
+        return write == Write::Values;
+    }
+};
 
 } // namespace
 
@@ -197,34 +280,8 @@ void appendJson(std::string& out, const GivenTexts& given, const CliMoment& mome
     out += ", \"zone\": ";
     appendJsonString(out, given.zone);
     out += moment.dst ? ", \"dst\": true" : ", \"dst\": false";
-    out += ", \"julian_day_number\": ";
-    appendInt(out, reading.julianDayNumber);
-    out += ", \"universal_time_hours\": ";
-    appendShortest(out, reading.universalHours);
-    out += ", \"t_centuries\": ";
-    appendShortest(out, reading.centuries);
-    out += ", \"ayanamsa_deg\": ";
-    appendFixed(out, reading.ayanamsaDegrees(), 12);
-    out += ", \"ayanamsa_text\": ";
-    appendJsonString(out, reading.text);
-    out += ", \"weekday\": ";
-    appendJsonString(out, WeekdayName(reading.dayOfWeek));
-    if (reading.hasReference) {
-        out += ", \"reference_true_deg\": ";
-        appendFixed(out, reading.reference.trueDegrees, 9);
-        out += ", \"reference_true_text\": ";
-        appendJsonString(out, FormatDegreesHundredths(reading.reference.trueDegrees));
-        out += ", \"reference_mean_deg\": ";
-        appendFixed(out, reading.reference.meanDegrees, 9);
-        out += ", \"reference_mean_text\": ";
-        appendJsonString(out, FormatDegreesHundredths(reading.reference.meanDegrees));
-        out += ", \"formula_minus_reference_arcsec\": ";
-        appendFixed(out, reading.differenceArcsec(), 3);
-    } else {
-        out += ", \"reference_true_deg\": null, \"reference_true_text\": null"
-               ", \"reference_mean_deg\": null, \"reference_mean_text\": null"
-               ", \"formula_minus_reference_arcsec\": null";
-    }
+    JsonColumns columns{out};
+    writeComputed(reading, columns);
     out += "}\n";
 }
 
@@ -233,7 +290,8 @@ void appendCsvHeader(std::string& out, bool batch) {
         out += "row,";
     }
     out += "date,time,zone,dst,";
-    out += kComputedColumns;
+    CsvColumns columns{out, CsvColumns::Write::Names};
+    writeComputed(CliReading{}, columns);
     out += batch ? ",error\n" : "\n";
 }
 
@@ -252,35 +310,13 @@ void appendCsv(std::string& out, const GivenTexts& given, const CliReading& read
 }
 
 void appendCsvComputed(std::string& out, const CliReading& reading) {
-    appendInt(out, reading.julianDayNumber);
-    out += ',';
-    appendShortest(out, reading.universalHours);
-    out += ',';
-    appendShortest(out, reading.centuries);
-    out += ',';
-    appendFixed(out, reading.ayanamsaDegrees(), 12);
-    out += ',';
-    appendCsvField(out, reading.text);
-    out += ',';
-    out += WeekdayName(reading.dayOfWeek);
-    out += ',';
-    if (reading.hasReference) {
-        appendFixed(out, reading.reference.trueDegrees, 9);
-        out += ',';
-        appendCsvField(out, FormatDegreesHundredths(reading.reference.trueDegrees));
-        out += ',';
-        appendFixed(out, reading.reference.meanDegrees, 9);
-        out += ',';
-        appendCsvField(out, FormatDegreesHundredths(reading.reference.meanDegrees));
-        out += ',';
-        appendFixed(out, reading.differenceArcsec(), 3);
-    } else {
-        out += ",,,,";
-    }
+    CsvColumns columns{out};
+    writeComputed(reading, columns);
 }
 
 void appendCsvComputedEmpty(std::string& out) {
-    out += ",,,,,,,,,,";
+    CsvColumns columns{out, CsvColumns::Write::Empty};
+    writeComputed(CliReading{}, columns);
 }
 
 } // namespace tenvari::cli
