@@ -25,9 +25,18 @@ public:
     // All of `bytes`; false on an error (then error() tells what).
     virtual bool write(std::string_view bytes) = 0;
     virtual std::string error() const { return {}; }
+    // How many bytes of the last write went out: all of them after a
+    // success; after a failure, those before it (for a run stopped by a
+    // signal, up to a line end).
+    std::size_t written() const { return written_; }
+
+protected:
+    std::size_t written_ = 0;
 };
 
-// A file descriptor opened elsewhere; it is not closed here.
+// A file descriptor opened elsewhere; it is not closed here.  After
+// catchStopSignals(), a read or write interrupted by the stop signal fails
+// with "Interrupted system call"; a write first ends the line it began.
 class FdSource : public ByteSource {
 public:
     explicit FdSource(int fd) : fd_(fd) {}
@@ -68,6 +77,7 @@ class StringSink : public ByteSink {
 public:
     bool write(std::string_view bytes) override {
         text_ += bytes;
+        written_ = bytes.size();
         return true;
     }
     const std::string& text() const { return text_; }

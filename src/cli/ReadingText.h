@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/CliReading.h"
+#include "cli/EscapedText.h"
 
 #include <string>
 #include <string_view>
@@ -81,9 +82,5 @@ void appendCsvComputedEmpty(std::string& out);
  *     faster; others go to std::to_chars.
  */
 void appendFixed(std::string& out, double value, int decimals);
-
-// A CSV field, quoted when it holds a comma, a quote, a line break or
-// surrounding blanks.
-void appendCsvField(std::string& out, std::string_view text);
 
 } // namespace tenvari::cli

@@ -280,7 +280,7 @@ void tst_CliCommand::batchInSmallPieces() {
         StringSource in(input, pieces[i]);
         StringSink out;
         StringSink err;
-        QCOMPARE(runBatch(in, out, err, BatchOptions{true, false, "input"}), 0);
+        QCOMPARE(runBatch(in, out, err, BatchOptions{true, false, "input"}), ExitStatus::Done);
         QCOMPARE(QString::fromStdString(err.text()), QString());
         outputs[i] = out.text();
     }
