@@ -48,9 +48,11 @@ public:
                 skipLineFeed_ = false; // a CR's LF may come in the next read
                 begin_ += buffer_[begin_] == '\n' ? 1 : 0;
             }
+            scan_ = std::max(scan_, begin_);
             const char* start = buffer_.data() + begin_;
             const char* stop = buffer_.data() + end_;
-            const char* lineEnd = std::find_if(start, stop, [](char c) { return c == '\n' || c == '\r'; });
+            const char* lineEnd = std::find_if(start + (scan_ - begin_), stop,
+                                               [](char c) { return c == '\n' || c == '\r'; });
             if (lineEnd != stop || ended_) {
                 if (lineEnd == stop && begin_ == end_ && !dropping_) {
                     return Status::End;
@@ -63,6 +65,7 @@ public:
                 }
                 return finish(line, tooLong);
             }
+            scan_ = end_ - begin_; // what was searched is not searched again
             if (begin_ > 0) {
                 std::memmove(buffer_.data(), start, end_ - begin_);
                 end_ -= begin_;
@@ -72,6 +75,7 @@ public:
                 dropping_ = true; // drop what there is and look for the line's end
                 first_ = false;
                 end_ = 0;
+                scan_ = 0;
             }
             if (read_ && !beforeWaiting_()) {
                 return Status::Failed;
@@ -107,6 +111,7 @@ private:
     std::vector<char> buffer_;
     std::size_t begin_ = 0;
     std::size_t end_ = 0;
+    std::size_t scan_ = 0; // where the search for a line end goes on
     bool ended_ = false;
     bool first_ = true;
     bool read_ = false;         // a read has succeeded
@@ -132,8 +137,7 @@ enum class QuoteProblem { None, TextAfter, NotClosed };
 // `scratch`, which the views may then point into. `quoteField` is the
 // first field whose quotes are wrong (with `quoteProblem`).
 std::size_t splitFields(std::string_view line, std::array<std::string_view, kFields>& fields,
-                        std::string& scratch, std::size_t& quoteField,
-                        QuoteProblem& quoteProblem) {
+                        std::string& scratch, std::size_t& quoteField, QuoteProblem& quoteProblem) {
     std::size_t count = 0;
     quoteProblem = QuoteProblem::None;
     const auto keep = [&](std::string_view field) {
@@ -297,7 +301,8 @@ private:
         std::size_t quoteField = 0;
         QuoteProblem quoteProblem = QuoteProblem::None;
         const std::size_t count = splitFields(line, fields, scratch_, quoteField, quoteProblem);
-        if (headerAllowed && quoteProblem == QuoteProblem::None && isHeader(fields[0])) {
+        const bool firstFieldWhole = quoteProblem == QuoteProblem::None || quoteField > 0;
+        if (headerAllowed && firstFieldWhole && isHeader(fields[0])) {
             return;
         }
         if (count > kFields) {

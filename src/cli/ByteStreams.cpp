@@ -31,7 +31,7 @@ bool FdSink::write(std::string_view bytes) {
     written_ = 0;
     bool stopping = false;
     while (written_ < bytes.size()) {
-        if (!stopping && stopSignal() != 0) {
+        if (!stopping && stopsOnSignal_ && stopSignal() != 0) {
             // Stop at a line end: finish the line begun, if any.
             stopping = true;
             if (written_ == 0 || bytes[written_ - 1] == '\n') {

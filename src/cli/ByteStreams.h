@@ -50,12 +50,15 @@ private:
 
 class FdSink : public ByteSink {
 public:
-    explicit FdSink(int fd) : fd_(fd) {}
+    // stopsOnSignal false: writes go on whatever the stop signal (for
+    // standard error, which says why the run stopped).
+    explicit FdSink(int fd, bool stopsOnSignal = true) : fd_(fd), stopsOnSignal_(stopsOnSignal) {}
     bool write(std::string_view bytes) override;
     std::string error() const override;
 
 private:
     int fd_;
+    bool stopsOnSignal_;
     int errno_ = 0;
 };
 

@@ -106,8 +106,7 @@ Full documentation: man tenvari-cli)");
                                 "  positive, -14:00 to +14:00 (default +00:00)")
                     ->type_name("[+-]HH:MM")
                     ->check(zoneCheck());
-        app_.add_flag("--dst", options.dst,
-                      "daylight saving was in force (clock one hour ahead)");
+        app_.add_flag("--dst", options.dst, "daylight saving was in force (clock one hour ahead)");
         app_.add_flag("--details", options.details,
                       "show the steps: Julian Day Number, Universal Time, T,\n"
                       "  the ayanamsa to 12 decimals, the reference values");
@@ -123,9 +122,8 @@ Full documentation: man tenvari-cli)");
                       "leave out the reference values (faster batches)");
         app_.set_help_flag("-h,--help", "display this help and exit");
         app_.add_flag("--version", options.version, "output version information and exit");
-        app_.failure_message([this](const CLI::App*, const CLI::Error& error) {
-            return refusal(error);
-        });
+        app_.failure_message(
+            [this](const CLI::App*, const CLI::Error& error) { return refusal(error); });
     }
 
     // Reads the arguments; true when they parse.  Else the help was asked
@@ -200,7 +198,8 @@ private:
 
     // The one-line refusal for a parse error.
     std::string refusal(const CLI::Error& error) const {
-        if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr && !checkRefusal_.empty()) {
+        if (dynamic_cast<const CLI::ValidationError*>(&error) != nullptr &&
+            !checkRefusal_.empty()) {
             return checkRefusal_;
         }
         if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
@@ -212,8 +211,7 @@ private:
             }
             // Otherwise the arguments ended before the last option's value.
             const std::string& last = arguments_->back();
-            const CLI::Option* option =
-                app_.get_option_no_throw(last.substr(0, last.find('=')));
+            const CLI::Option* option = app_.get_option_no_throw(last.substr(0, last.find('=')));
             if (option != nullptr) {
                 return "option " + option->get_name() + " needs a value" + std::string(kUsageHint);
             }
@@ -272,9 +270,9 @@ ExitStatus runBatchCommand(const Options& options, CliStreams& streams, MessageW
 
 ExitStatus runMomentCommand(const Options& options, CliStreams& streams, MessageWriter& messages) {
     if (!options.timeGiven) {
-        return messages.refuse(std::string(options.dateGiven ? "missing TIME"
-                                                             : "missing DATE and TIME") +
-                               std::string(kUsageHint));
+        return messages.refuse(
+            std::string(options.dateGiven ? "missing TIME" : "missing DATE and TIME") +
+            std::string(kUsageHint));
     }
     if (!options.extra.empty()) {
         return messages.refuse("unexpected argument '" + options.extra.front() + "'" +

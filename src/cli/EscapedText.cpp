@@ -131,8 +131,8 @@ void appendCsvField(std::string& out, std::string_view text) {
 }
 
 void appendCsvEchoedField(std::string& out, std::string_view text) {
-    if (!text.empty() &&
-        (text.front() == '=' || text.front() == '+' || text.front() == '-' || text.front() == '@')) {
+    if (!text.empty() && (text.front() == '=' || text.front() == '+' || text.front() == '-' ||
+                          text.front() == '@')) {
         appendCsvField(out, "'" + std::string(text));
     } else {
         appendCsvField(out, text);

@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     const int errFd = standardDescriptor(STDERR_FILENO);
     FdSource in(inFd);
     FdSink out(outFd);
-    FdSink err(errFd);
+    FdSink err(errFd, false);
     CliStreams streams{in, out, err, errFd >= 0 && ::isatty(errFd) == 1, true};
     const ExitStatus status = runCli(arguments, streams);
     if (stopSignal() != 0) {
