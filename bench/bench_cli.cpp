@@ -108,10 +108,10 @@ void batchOverFile(benchmark::State& state, bool withReference) {
         cli::FdSource in(fd);
         cli::FdSink out(sink);
         cli::StringSink err;
-        const int status =
+        const cli::ExitStatus status =
             cli::runBatch(in, out, err, cli::BatchOptions{withReference, false, path});
         ::close(fd);
-        if (status != 0) {
+        if (status != cli::ExitStatus::Done) {
             state.SkipWithError("the batch refused rows");
         }
     }

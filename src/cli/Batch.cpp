@@ -65,13 +65,18 @@ public:
                 }
                 return finish(line, tooLong);
             }
-            scan_ = end_ - begin_; // what was searched is not searched again
-            if (begin_ > 0) {
+            scan_ = end_; // what was searched is not searched again
+            if (begin_ == end_) {
+                begin_ = end_ = scan_ = 0;
+            }
+            // Moved to the front only when the buffer is full, so that a
+            // line read a byte at a time is not moved once for each byte.
+            if (end_ == buffer_.size() && begin_ > 0) {
                 std::memmove(buffer_.data(), start, end_ - begin_);
                 end_ -= begin_;
+                scan_ = end_;
                 begin_ = 0;
-            }
-            if (end_ == buffer_.size()) {
+            } else if (end_ == buffer_.size()) {
                 dropping_ = true; // drop what there is and look for the line's end
                 first_ = false;
                 end_ = 0;

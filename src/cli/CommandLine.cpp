@@ -210,8 +210,10 @@ private:
                 }
             }
             // Otherwise the arguments ended before the last option's value.
-            const std::string& last = arguments_->back();
-            const CLI::Option* option = app_.get_option_no_throw(last.substr(0, last.find('=')));
+            const std::string last = arguments_->empty() ? std::string() : arguments_->back();
+            const CLI::Option* option =
+                last.starts_with("--") ? app_.get_option_no_throw(last.substr(0, last.find('=')))
+                                       : nullptr;
             if (option != nullptr) {
                 return "option " + option->get_name() + " needs a value" + std::string(kUsageHint);
             }
