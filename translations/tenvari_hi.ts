@@ -5,7 +5,7 @@
     <name>tenvari::AppIconPicture</name>
     <message>
         <source>Tenvari icon</source>
-        <translation>Tenvari का चिह्न</translation>
+        <translation>Tenvari का आइकन</translation>
     </message>
 </context>
 <context>
@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>The Tenvari calculates the Ayanamsa for a particular place for a given date and time. This tool is based on the Lahiri Ayanamsa. Ayanamsa (ayana means &quot;movement&quot; and amsa means &quot;part&quot;) means the longitudinal difference between the tropical and sidereal zodiacs.</source>
-        <translation>Tenvari किसी स्थान के लिए दी गई तिथि और समय का अयनांश निकालता है। यह लाहिड़ी अयनांश पर आधारित है। अयनांश (अयन यानी &quot;गति&quot; और अंश यानी &quot;भाग&quot;) सायन और निरयन राशिचक्रों के बीच देशांतर का अंतर है।</translation>
+        <translation>Tenvari किसी स्थान के लिए दी गई तिथि और समय का अयनांश निकालता है। यह लाहिड़ी अयनांश पर आधारित है। अयनांश (अयन यानी &quot;गति&quot; और अंश यानी &quot;भाग&quot;) सायन और निरयन राशिचक्रों के बीच भोगांश का अंतर है।</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Our Software Collection</source>
-        <translation>हमारे सॉफ़्टवेयर</translation>
+        <translation>हमारा सॉफ़्टवेयर संग्रह</translation>
     </message>
     <message>
         <source>See all our free software</source>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <source>Ayanamsa (ayana means &quot;movement&quot; and amsa means &quot;part&quot;) means the longitudinal difference between the tropical and sidereal zodiacs.</source>
-        <translation>अयनांश (अयन यानी &quot;गति&quot; और अंश यानी &quot;भाग&quot;) सायन और निरयन राशिचक्रों के बीच देशांतर का अंतर है।</translation>
+        <translation>अयनांश (अयन यानी &quot;गति&quot; और अंश यानी &quot;भाग&quot;) सायन और निरयन राशिचक्रों के बीच भोगांश का अंतर है।</translation>
     </message>
     <message>
         <source>The Tenvari calculates the Ayanamsa for a particular place for a given date and time. This tool is based on the Lahiri Ayanamsa.</source>
@@ -253,6 +253,11 @@
         <translation>अंश</translation>
     </message>
     <message>
+        <source>Min</source>
+        <comment>minutes of arc</comment>
+        <translation>कला</translation>
+    </message>
+    <message>
         <source>Latitude</source>
         <translation>अक्षांश</translation>
     </message>
@@ -286,7 +291,7 @@
     </message>
     <message>
         <source>Ayanamsa describes the angular difference between the tropical (Sayana) and sidereal ( Nirayana) longitudes, due to the precision of the equinoxes.</source>
-        <translation>अयनांश विषुवों के अयन-चलन से उत्पन्न सायन और निरयन देशांतरों के बीच का कोणीय अंतर बताता है।</translation>
+        <translation>अयनांश विषुवों के अयन-चलन से उत्पन्न सायन और निरयन भोगांशों के बीच का कोणीय अंतर बताता है।</translation>
     </message>
     <message>
         <source>The Tenvari calculates the Ayanamsa for a particular place for a given date and time. This tool is based on the Lahiri Ayanamsa. Calculation of the Ayanamsa helps in correct generation of the horoscope.</source>
@@ -410,7 +415,7 @@
     </message>
     <message>
         <source>Please Enter only Letters</source>
-        <translation>कृपया केवल अक्षर दर्ज करें</translation>
+        <translation>कृपया केवल अंग्रेज़ी अक्षर दर्ज करें</translation>
     </message>
     <message>
         <source>Only Numbers Are Accepted</source>
@@ -503,11 +508,11 @@
     </message>
     <message>
         <source>Almanac definition, with nutation: %1</source>
-        <translation>पंचांग की परिभाषा, न्यूटेशन सहित: %1</translation>
+        <translation>खगोलीय पंचांग की परिभाषा, न्यूटेशन सहित: %1</translation>
     </message>
     <message>
         <source>Formula less definition: %1</source>
-        <translation>सूत्र में से परिभाषा घटाकर: %1</translation>
+        <translation>सूत्र घटा परिभाषा: %1</translation>
     </message>
 </context>
 <context>
@@ -630,7 +635,7 @@
     </message>
     <message>
         <source>Greenwich Mean Time,GMT,0.0</source>
-        <translation>ग्रीनविच मीन टाइम,GMT,0.0</translation>
+        <translation>ग्रीनविच माध्य समय,GMT,0.0</translation>
     </message>
     <message>
         <source>Guam Standard Time,GST,-10.0</source>

@@ -174,7 +174,7 @@ void FrmMainUi::buildInputPanel(QWidget& client) {
     txtLonD = degreeBox("txtLonD", Frame4, 120, 960, 3);
     caption("Label6", tr("Deg"), Frame4, 120, 1320)->setBuddy(txtLonD);
     txtLonM = degreeBox("txtLonM", Frame4, 720, 960, 2);
-    caption("Label8", tr("Min"), Frame4, 720, 1320)->setBuddy(txtLonM);
+    caption("Label8", tr("Min", "minutes of arc"), Frame4, 720, 1320)->setBuddy(txtLonM);
 
     // The latitude frame and the place block lie outside Frame1's area.
     QGroupBox* Frame3 =
@@ -182,7 +182,7 @@ void FrmMainUi::buildInputPanel(QWidget& client) {
     txtLatD = degreeBox("txtLatD", Frame3, 120, 240, 2);
     caption("Label7", tr("Deg"), Frame3, 120, 600)->setBuddy(txtLatD);
     txtLatM = degreeBox("txtLatM", Frame3, 720, 240, 2);
-    caption("Label9", tr("Min"), Frame3, 720, 600)->setBuddy(txtLatM);
+    caption("Label9", tr("Min", "minutes of arc"), Frame3, 720, 600)->setBuddy(txtLatM);
     optLat[0] = option("optLat_0", tr("North"), Frame3, twipsRect(1320, 240, 975, 255));
     optLat[1] = option("optLat_1", tr("South"), Frame3, twipsRect(1320, 540, 975, 255));
     optLat[0]->setChecked(true);
