@@ -69,6 +69,7 @@ void tst_Translations::catalogueLanguage_data() {
     QTest::newRow("language") << list("hi") << MaybeLanguage(hi);
     QTest::newRow("language and country") << list("hi-IN hi") << MaybeLanguage(hi);
     QTest::newRow("country only as given") << list("hi-IN") << MaybeLanguage(hi);
+    QTest::newRow("with the script") << list("hi-Deva-IN") << MaybeLanguage(hi);
     QTest::newRow("none for one, next has") << list("fr-FR fr hi") << MaybeLanguage(hi);
     QTest::newRow("English first") << list("en-GB hi") << MaybeLanguage();
     QTest::newRow("English variant first") << list("en-IN hi-IN") << MaybeLanguage();
