@@ -256,7 +256,7 @@ public:
     }
 
     ExitStatus run(ByteSource& in) {
-        appendCsvHeader(buffer_, true);
+        appendCsvHeader(buffer_, true, options_.reading);
         LineReader lines(in, [this] { return flush(); });
         std::string_view line;
         bool tooLong = false;
@@ -322,6 +322,7 @@ private:
             return;
         }
         CliMoment moment;
+        moment.calendar = options_.calendar;
         using Parser = FieldProblem (*)(std::string_view, CliMoment&);
         static constexpr Parser kParsers[] = {parseDate, parseTime, parseZone, parseDst};
         for (std::size_t i = 0; i < kFields; ++i) {
@@ -333,9 +334,14 @@ private:
                 return;
             }
         }
-        const CliReading reading = readingOf(moment, options_.withReference);
+        const std::optional<CliReading> reading = readingOf(moment, options_.reading);
+        if (!reading) {
+            refuse(fields, rowPrefix(row_) + ": " + std::string(options_.reading.shown->name) +
+                               " is not defined at this date");
+            return;
+        }
         appendRowStart(fields, appendCsvField);
-        appendCsvComputed(buffer_, reading);
+        appendCsvComputed(buffer_, *reading);
         buffer_ += ",\n";
     }
 
@@ -356,7 +362,7 @@ private:
     void refuse(const std::array<std::string_view, kFields>& fields, const std::string& why) {
         refused_ = true;
         appendRowStart(fields, appendCsvEchoedField);
-        appendCsvComputedEmpty(buffer_);
+        appendCsvComputedEmpty(buffer_, options_.reading);
         buffer_ += ',';
         appendCsvField(buffer_, why);
         buffer_ += '\n';

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/ByteStreams.h"
+#include "cli/CliReading.h"
 #include "cli/ExitStatus.h"
 
 #include <cstddef>
@@ -14,9 +15,10 @@ namespace tenvari::cli {
 inline constexpr std::size_t kBatchLineLimit = 65536;
 
 struct BatchOptions {
-    bool withReference = true; // compute the reference columns
-    bool progress = false;     // show a progress line on `err` (a terminal)
-    std::string inputName;     // for messages: the file name, or "standard input"
+    ReadingOptions reading;                   // what each row computes and which columns
+    Calendar calendar = Calendar::Historical; // how the rows' dates are read
+    bool progress = false;                    // show a progress line on `err` (a terminal)
+    std::string inputName;                    // for messages: the file name, or "standard input"
 };
 
 /*

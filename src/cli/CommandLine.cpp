@@ -8,11 +8,14 @@
 #include "cli/CliVersion.h"
 #include "cli/ReadingText.h"
 #include "cli/StopSignals.h"
+#include "reference/Definitions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
@@ -28,6 +31,11 @@ struct Options {
     bool dst = false;
     bool details = false;
     bool noReference = false;
+    bool listDefinitions = false;
+    std::string ayanamsa;
+    std::string calendar;
+    std::optional<double> deltaT;
+    std::vector<std::string> definitionsOnly;
     std::string zone = "+00:00";
     std::string format = "text";
     std::string batch;
@@ -47,6 +55,25 @@ struct Options {
 class HelpLayout : public CLI::Formatter {
 public:
     HelpLayout() { column_width(25); }
+
+    // The name and the start of the description on one line when they fit,
+    // else the description on the next; its own lines indented two more.
+    std::string make_option(const CLI::Option* option, bool positional) const override {
+        const std::size_t width = get_column_width();
+        std::string text = "  " + make_option_name(option, positional) + make_option_opts(option);
+        if (text.size() <= width) {
+            text.resize(std::max(width, text.size() + 2), ' ');
+        } else {
+            text += '\n' + std::string(width + 2, ' ');
+        }
+        for (const char c : make_option_desc(option)) {
+            text += c;
+            if (c == '\n') {
+                text.append(width, ' ');
+            }
+        }
+        return text + '\n';
+    }
 
     std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode) const override {
         std::string text = make_usage(app, {}) + make_description(app) + '\n';
@@ -98,7 +125,9 @@ Exit status: 0 if done, 1 if a batch had refused rows, 2 if nothing was done
 
 Full documentation: man tenvari-cli)");
         date_ = app_.add_option("DATE", options.date,
-                                "YYYY-MM-DD, a real date from 1901-01-01 to 2050-12-31");
+                                "YYYY-MM-DD, a real date from -3000-01-01 to 3000-12-31\n"
+                                "  (year 0 is 1 BCE; put -- before a negative year:\n"
+                                "  tenvari-cli -- -500-03-21 12:00)");
         time_ = app_.add_option("TIME", options.time, "HH:MM, the local clock time");
         app_.add_option("extra", options.extra)->group("");
         zone_ = app_.add_option("--zone", options.zone,
@@ -120,6 +149,32 @@ Full documentation: man tenvari-cli)");
                      ->type_name("FILE");
         app_.add_flag("--no-reference", options.noReference,
                       "leave out the reference values (faster batches)");
+        std::vector<std::string> names;
+        for (const AyanamsaDefinition& definition : definitions()) {
+            names.emplace_back(definition.name);
+        }
+        app_.add_flag("--definitions", options.listDefinitions,
+                      "list the ayanamsa definitions: name, what, source");
+        app_.add_option("--ayanamsa", options.ayanamsa,
+                        "the definition the result shows (default formula,\n"
+                        "  the window's, within 1901-2050; iae outside)")
+            ->type_name("NAME")
+            ->check(CLI::IsMember(names));
+        app_.add_option("--definitions-only", options.definitionsOnly,
+                        "carry only these definitions in --details, JSON\n"
+                        "  and CSV (default all)")
+            ->type_name("NAME,...")
+            ->delimiter(',')
+            ->check(CLI::IsMember(names));
+        app_.add_option("--calendar", options.calendar,
+                        "read DATE in julian or gregorian (proleptic);\n"
+                        "  by default Julian to 1582-10-04 and Gregorian\n"
+                        "  from 1582-10-15")
+            ->type_name("CALENDAR")
+            ->check(CLI::IsMember({"julian", "gregorian"}));
+        app_.add_option("--delta-t", options.deltaT, "TT - UT to use instead of the model")
+            ->type_name("SECONDS")
+            ->check(CLI::Range(-200000.0, 200000.0));
         app_.set_help_flag("-h,--help", "display this help and exit");
         app_.add_flag("--version", options.version, "output version information and exit");
         app_.failure_message(
@@ -232,6 +287,40 @@ private:
     const std::vector<std::string>* arguments_ = nullptr;
 };
 
+ReadingOptions readingOptions(const Options& options) {
+    ReadingOptions reading;
+    reading.withReference = !options.noReference;
+    reading.deltaTSeconds = options.deltaT;
+    if (!options.ayanamsa.empty()) {
+        reading.shown = findDefinition(options.ayanamsa);
+    }
+    for (const std::string& name : options.definitionsOnly) {
+        reading.columns.push_back(findDefinition(name));
+    }
+    return reading;
+}
+
+Calendar calendarOf(const Options& options) {
+    if (options.calendar == "julian") {
+        return Calendar::Julian;
+    }
+    return options.calendar == "gregorian" ? Calendar::Gregorian : Calendar::Historical;
+}
+
+// Every definition: its name, what it fixes and where it is published.
+std::string definitionsText() {
+    std::string text;
+    for (const AyanamsaDefinition& definition : definitions()) {
+        text += definition.name;
+        text.append(definition.name.size() < 12 ? 12 - definition.name.size() : 1, ' ');
+        text += definition.summary;
+        text += "\n            source: ";
+        text += definition.source;
+        text += '\n';
+    }
+    return text;
+}
+
 ExitStatus runBatchCommand(const Options& options, CliStreams& streams, MessageWriter& messages) {
     if (options.dateGiven) {
         return messages.refuse("--batch reads its moments from FILE: give no DATE or TIME");
@@ -249,7 +338,8 @@ ExitStatus runBatchCommand(const Options& options, CliStreams& streams, MessageW
     }
 
     BatchOptions batchOptions;
-    batchOptions.withReference = !options.noReference;
+    batchOptions.reading = readingOptions(options);
+    batchOptions.calendar = calendarOf(options);
     batchOptions.progress = streams.errIsTerminal;
     if (streams.stopOnSignals) {
         catchStopSignals();
@@ -283,6 +373,7 @@ ExitStatus runMomentCommand(const Options& options, CliStreams& streams, Message
 
     CliMoment moment;
     moment.dst = options.dst;
+    moment.calendar = calendarOf(options);
     FieldProblem problem = parseDate(options.date, moment);
     if (problem != FieldProblem::None) {
         return messages.refuse("DATE " + problemText(problem, options.date));
@@ -296,7 +387,12 @@ ExitStatus runMomentCommand(const Options& options, CliStreams& streams, Message
         return messages.refuse("--zone " + problemText(problem, options.zone));
     }
 
-    const CliReading reading = readingOf(moment, !options.noReference);
+    const std::optional<CliReading> computed = readingOf(moment, readingOptions(options));
+    if (!computed) {
+        return messages.refuse("--ayanamsa " + options.ayanamsa +
+                               " covers 1901-01-01 to 2050-12-31 only");
+    }
+    const CliReading& reading = *computed;
     const GivenTexts given{options.date, options.time, options.zone, moment.dst ? "1" : "0"};
     std::string text;
     if (options.format == "json") {
@@ -344,6 +440,11 @@ ExitStatus runCli(const std::vector<std::string>& arguments, CliStreams& streams
     if (options.version) {
         return streams.out.write(versionText()) ? ExitStatus::Done
                                                 : messages.cannotWrite("the version", streams.out);
+    }
+    if (options.listDefinitions) {
+        return streams.out.write(definitionsText())
+                   ? ExitStatus::Done
+                   : messages.cannotWrite("the definitions", streams.out);
     }
     if (options.batchGiven) {
         return runBatchCommand(options, streams, messages);

@@ -84,7 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool reference = provider.ConsumeIntegralInRange<int>(0, 7) == 0; // slow: seldom
     const std::string input = provider.ConsumeRemainingBytesAsString();
 
-    const BatchOptions options{reference, false, "input"};
+    BatchOptions options;
+    options.reading.withReference = reference;
+    options.inputName = "input";
     StringSource whole(input);
     StringSink out;
     StringSink err;
@@ -101,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(!hasControl(err.text()), "control character in a message", shown(err.text()));
 
     std::string header;
-    appendCsvHeader(header, true);
+    appendCsvHeader(header, true, options.reading);
     if (!header.empty() && header.back() == '\n')
         header.pop_back();
     const std::vector<std::string_view> outLines = linesOf(out.text());
