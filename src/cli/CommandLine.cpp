@@ -106,6 +106,13 @@ public:
     }
 };
 
+// A validator that adds nothing to its option's value name in the help
+// (the option's own description says what it takes).
+CLI::Validator undescribed(CLI::Validator validator) {
+    validator.description(std::string());
+    return validator;
+}
+
 // The command line's grammar, read by CLI11.  Its checks write their own
 // refusal, in the words the command has always used; CLI11's own errors
 // keep theirs.
@@ -159,22 +166,22 @@ Full documentation: man tenvari-cli)");
                         "the definition the result shows (default formula,\n"
                         "  the window's, within 1901-2050; iae outside)")
             ->type_name("NAME")
-            ->check(CLI::IsMember(names));
+            ->check(undescribed(CLI::IsMember(names)));
         app_.add_option("--definitions-only", options.definitionsOnly,
                         "carry only these definitions in --details, JSON\n"
                         "  and CSV (default all)")
             ->type_name("NAME,...")
             ->delimiter(',')
-            ->check(CLI::IsMember(names));
+            ->check(undescribed(CLI::IsMember(names)));
         app_.add_option("--calendar", options.calendar,
                         "read DATE in julian or gregorian (proleptic);\n"
                         "  by default Julian to 1582-10-04 and Gregorian\n"
                         "  from 1582-10-15")
             ->type_name("CALENDAR")
-            ->check(CLI::IsMember({"julian", "gregorian"}));
+            ->check(undescribed(CLI::IsMember({"julian", "gregorian"})));
         app_.add_option("--delta-t", options.deltaT, "TT - UT to use instead of the model")
             ->type_name("SECONDS")
-            ->check(CLI::Range(-200000.0, 200000.0));
+            ->check(undescribed(CLI::Range(-200000.0, 200000.0)));
         app_.set_help_flag("-h,--help", "display this help and exit");
         app_.add_flag("--version", options.version, "output version information and exit");
         app_.failure_message(
