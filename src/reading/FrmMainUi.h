@@ -71,6 +71,7 @@ struct FrmMainUi {
 
     QFrame* Frame2 = nullptr;
     QGroupBox* fraZone = nullptr;
+    QWidget* Frame6 = nullptr;
 
     QLineEdit* txtName = nullptr;
     QComboBox* cboMonth = nullptr;
