@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro/BirthMoment.h"
+#include "astro/Instant.h"
 
 namespace tenvari {
 
@@ -52,13 +53,14 @@ struct LahiriReference {
  *        true(t) = mean(t) + Delta psi(t)
  *     so that true(t0) is the defining value.
  *
- *  2) p_A is the "pa" of eraP06e.  Delta psi at t0 is eraNut06a's;
+ *  2) p_A is GeneralPrecession's: the "pa" of eraP06e from the year 1000
+ *     on, the long-term model before.  Delta psi at t0 is eraNut06a's;
  *     Delta psi at t is NutationInLongitude's, which follows eraNut06a
- *     within 0.05 mas over 1901-2050 (see there).
+ *     within 0.05 mas over 1901-2050 and is eraNut06a itself outside.
  *
- *  3) Both models are polynomial and trigonometric series fitted for the
- *     centuries around 2000; far outside 1901-2050 the result is evaluated
- *     the same way but its accuracy falls off.
+ *  3) The nutation series is fitted for the centuries around 2000; over
+ *     -3000..+3000 its luni-solar terms keep their sense, and it moves the
+ *     true value by at most some 19" about the mean one.
  *
  *  4) No other ayanamsa definition is implied: in particular the
  *     formula of LahiriCorrection differs from this one by up to a few
@@ -100,22 +102,23 @@ LahiriReference LahiriReferenceTT(double tt1, double tt2);
 LahiriReference LahiriReferenceUT(double ut1, double ut2);
 
 /*
- *  LahiriReferenceFor
+ *  LahiriReferenceAt, LahiriReferenceFor
  *
- *  The defined Lahiri ayanamsa at the moment of a birth moment.
+ *  The defined Lahiri ayanamsa at an instant, or at a birth moment.
  *
  *  Given:
- *     moment  BirthMoment      date, local clock time, zone, longitude and
- *                              daylight-saving flag, as for ComputeAyanamsa
+ *     instant  Instant          the moment (its TT Julian Date is used)
+ *  or
+ *     moment   BirthMoment      as for ComputeAyanamsa; taken as
+ *                               InstantOf(moment)
  *
  *  Returned (function value):
- *             LahiriReference  true and mean ayanamsa, degrees
+ *              LahiriReference  true and mean ayanamsa, degrees
  *
  *  Notes:
  *
- *  1) The moment is reduced exactly as ComputeAyanamsa reduces it:
- *     UT = JulianDayNumber - 0.5 (days) + UniversalHours/24, so both
- *     values belong to the same instant.
+ *  1) LahiriReferenceTT(instant.tt1, instant.tt2): the same moment as the
+ *     window's formula uses, with the Delta T the instant carries.
  *
  *  2) The window shows minus its correction; the difference of the two,
  *     -ComputeAyanamsa(moment) - trueDegrees, is within 5 arcsec over
@@ -123,8 +126,9 @@ LahiriReference LahiriReferenceUT(double ut1, double ut2);
  *
  *  References:
  *
- *     See LahiriReferenceUT, JulianDayNumber and UniversalHours.
+ *     See LahiriReferenceTT and InstantOf.
  */
+LahiriReference LahiriReferenceAt(const Instant& instant);
 LahiriReference LahiriReferenceFor(const BirthMoment& moment);
 
 } // namespace tenvari

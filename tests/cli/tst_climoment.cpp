@@ -17,6 +17,8 @@ using namespace tenvari::cli;
 Q_DECLARE_METATYPE(tenvari::cli::MomentField)
 Q_DECLARE_METATYPE(tenvari::cli::FieldProblem)
 
+Q_DECLARE_METATYPE(tenvari::Calendar)
+
 class tst_CliMoment : public QObject {
     Q_OBJECT
 private slots:
@@ -25,6 +27,8 @@ private slots:
     void toWindow_data();
     void toWindow();
     void windowsCorrection();
+    void namedCalendar_data();
+    void namedCalendar();
 };
 
 void tst_CliMoment::fields_data() {
@@ -56,8 +60,22 @@ void tst_CliMoment::fields_data() {
     row("2000-13-01", F::Date, P::DateNotReal);
     row("2000-00-10", F::Date, P::DateNotReal);
     row("2000-01-00", F::Date, P::DateNotReal);
-    row("1900-12-31", F::Date, P::DateRange);
-    row("2051-01-01", F::Date, P::DateRange);
+    row("1900-12-31", F::Date, P::None);
+    row("1900-02-29", F::Date, P::DateNotReal);
+    row("1500-02-29", F::Date, P::None);
+    row("1582-10-04", F::Date, P::None);
+    row("1582-10-05", F::Date, P::DateInGap);
+    row("1582-10-14", F::Date, P::DateInGap);
+    row("1582-10-15", F::Date, P::None);
+    row("-3000-01-01", F::Date, P::None);
+    row("-3001-12-31", F::Date, P::DateRange);
+    row("3000-12-31", F::Date, P::None);
+    row("3001-01-01", F::Date, P::DateRange);
+    row("-500-03-21", F::Date, P::None);
+    row("0-02-29", F::Date, P::None);
+    row("12345-01-01", F::Date, P::DateForm);
+    row("--500-01-01", F::Date, P::DateForm);
+    row("-", F::Date, P::DateForm);
     row("1947-8-15", F::Date, P::DateForm);
     row("1947/08/15", F::Date, P::DateForm);
     row("19470815xx", F::Date, P::DateForm);
@@ -146,7 +164,7 @@ void tst_CliMoment::toWindow() {
     QCOMPARE(parseTime(time.toStdString(), moment), FieldProblem::None);
     QCOMPARE(parseZone(zone.toStdString(), moment), FieldProblem::None);
     moment.dst = dst;
-    const BirthMoment birth = toBirthMoment(moment);
+    const BirthMoment birth = birthMomentOf(moment);
     QCOMPARE(int{birth.zoneHours}, zoneHours);
     QCOMPARE(int{birth.zoneMinutes}, zoneMinutes);
     QCOMPARE(birth.east, east);
@@ -157,8 +175,7 @@ void tst_CliMoment::toWindow() {
 }
 
 void tst_CliMoment::windowsCorrection() {
-    // The command line runs ComputeAyanamsa's steps itself, to keep them;
-    // the correction must stay ComputeAyanamsa's to the last bit.
+    // The command line's correction must stay the window's to the last bit.
     std::mt19937_64 random(1947);
     std::uniform_int_distribution<int> year(1901, 2050), month(1, 12), day(1, 28), hour(0, 23),
         minute(0, 59), zone(-840, 840), flag(0, 1);
@@ -172,12 +189,42 @@ void tst_CliMoment::windowsCorrection() {
         moment.zoneMinutes = zone(random);
         moment.zoneNegative = moment.zoneMinutes < 0;
         moment.dst = flag(random) == 1;
-        const double expected = ComputeAyanamsa(toBirthMoment(moment));
+        const double expected = ComputeAyanamsa(birthMomentOf(moment));
         const double got = readingOf(moment, false).correction;
         if (got != expected)
             QFAIL(qPrintable(QStringLiteral("expected %1 got %2")
                                  .arg(expected, 0, 'g', 17)
                                  .arg(got, 0, 'g', 17)));
+    }
+}
+
+void tst_CliMoment::namedCalendar_data() {
+    QTest::addColumn<Calendar>("calendar");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<FieldProblem>("problem");
+    QTest::addColumn<int>("jdn"); // of an accepted date, in that calendar
+    QTest::newRow("1582-10-10 proleptic Gregorian")
+        << Calendar::Gregorian << "1582-10-10" << FieldProblem::None << 2299156;
+    QTest::newRow("1582-10-10 proleptic Julian")
+        << Calendar::Julian << "1582-10-10" << FieldProblem::None << 2299166;
+    QTest::newRow("1900-02-29 Julian")
+        << Calendar::Julian << "1900-02-29" << FieldProblem::None << 2415092;
+    QTest::newRow("1700-02-29 Gregorian")
+        << Calendar::Gregorian << "1700-02-29" << FieldProblem::DateNotReal << 0;
+    QTest::newRow("0-02-29 Gregorian, year 0 divisible by 400")
+        << Calendar::Gregorian << "0-02-29" << FieldProblem::None << 1721119;
+}
+
+void tst_CliMoment::namedCalendar() {
+    QFETCH(Calendar, calendar);
+    QFETCH(QString, text);
+    QFETCH(FieldProblem, problem);
+    QFETCH(int, jdn);
+    CliMoment moment;
+    moment.calendar = calendar;
+    QCOMPARE(parseDate(text.toStdString(), moment), problem);
+    if (problem == FieldProblem::None) {
+        QCOMPARE(readingOf(moment, false).julianDayNumber, jdn);
     }
 }
 

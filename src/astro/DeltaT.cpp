@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reference/DeltaT.h"
+#include "astro/DeltaT.h"
 
 namespace tenvari {
 
@@ -15,8 +15,39 @@ double longTerm(double y) {
 double DeltaT(double ut1, double ut2) {
     const double y = 2000.0 + ((ut1 - 2451544.5) + ut2) / 365.2425;
 
-    if (y < 1860.0) {
+    if (y < -500.0) {
         return longTerm(y);
+    }
+    if (y < 500.0) {
+        const double u = y / 100.0;
+        return 10583.6 +
+               u * (-1014.41 +
+                    u * (33.78311 + u * (-5.952053 +
+                                         u * (-0.1798452 + u * (0.022174192 + u * 0.0090316521)))));
+    }
+    if (y < 1600.0) {
+        const double u = (y - 1000.0) / 100.0;
+        return 1574.2 +
+               u * (-556.01 +
+                    u * (71.23472 + u * (0.319781 + u * (-0.8503463 +
+                                                         u * (-0.005050998 + u * 0.0083572073)))));
+    }
+    if (y < 1700.0) {
+        const double t = y - 1600.0;
+        return 120.0 + t * (-0.9808 + t * (-0.01532 + t / 7129.0));
+    }
+    if (y < 1800.0) {
+        const double t = y - 1700.0;
+        return 8.83 + t * (0.1603 + t * (-0.0059285 + t * (0.00013336 - t / 1174000.0)));
+    }
+    if (y < 1860.0) {
+        const double t = y - 1800.0;
+        return 13.72 +
+               t * (-0.332447 +
+                    t * (0.0068612 +
+                         t * (0.0041116 +
+                              t * (-0.00037436 + t * (0.0000121272 +
+                                                      t * (-0.0000001699 + t * 0.000000000875))))));
     }
     if (y < 1900.0) {
         const double t = y - 1860.0;
