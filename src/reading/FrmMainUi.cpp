@@ -31,8 +31,8 @@ namespace {
 // The degree and minute boxes that lie outside their frames.
 QLineEdit* degreeBox(const char* name, QWidget* parent, int left, int top, int maxLength,
                      int value = 1) {
-    QLineEdit* box = textBox(name, parent, twipsRect(left, top, 495, 285), "", maxLength);
-    box->setText(QString::number(value));
+    QLineEdit* box =
+        textBox(name, parent, twipsRect(left, top, 495, 285), QString::number(value), maxLength);
     look::paint(*box, look::kParchment, look::kNavy);
     return box;
 }
