@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandLine.h"
 
+#include "Version.h"
 #include "cli/Batch.h"
 #include "cli/CliMessages.h"
 #include "cli/CliMoment.h"
 #include "cli/CliReading.h"
-#include "cli/CliVersion.h"
 #include "cli/ReadingText.h"
 #include "cli/StopSignals.h"
 #include "reference/Definitions.h"
