@@ -302,7 +302,12 @@ ReadingOptions readingOptions(const Options& options) {
         reading.shown = findDefinition(options.ayanamsa);
     }
     for (const std::string& name : options.definitionsOnly) {
-        reading.columns.push_back(findDefinition(name));
+        const AyanamsaDefinition* definition = findDefinition(name);
+        // Each once, in the order first given.
+        if (std::find(reading.columns.begin(), reading.columns.end(), definition) ==
+            reading.columns.end()) {
+            reading.columns.push_back(definition);
+        }
     }
     return reading;
 }
@@ -394,7 +399,9 @@ ExitStatus runMomentCommand(const Options& options, CliStreams& streams, Message
         return messages.refuse("--zone " + problemText(problem, options.zone));
     }
 
-    const std::optional<CliReading> computed = readingOf(moment, readingOptions(options));
+    // Kept for as long as the reading, which refers to its list of columns.
+    const ReadingOptions choice = readingOptions(options);
+    const std::optional<CliReading> computed = readingOf(moment, choice);
     if (!computed) {
         return messages.refuse("--ayanamsa " + options.ayanamsa +
                                " covers 1901-01-01 to 2050-12-31 only");
