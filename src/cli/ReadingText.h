@@ -53,8 +53,8 @@ struct GivenTexts {
  *  In JSON the definitions' values form one object "definitions" keyed by
  *  NAME, each holding true_deg .. true_minus_iae_arcsec.  The shown value
  *  (ayanamsa_deg, ayanamsa_text and the plain line) is the window's
- *  formula unless another definition is asked for; the formula_minus_
- *  column then compares that value.  A batch adds `row` in front and
+ *  formula within 1901..2050 and iae outside, unless another definition
+ *  is asked for; the formula_minus_ column then compares that value.  A batch adds `row` in front and
  *  `error` at the end.
  */
 
