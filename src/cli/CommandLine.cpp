@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandLine.h"
 
+#include "Version.h"
 #include "cli/Batch.h"
 #include "cli/CliMoment.h"
 #include "cli/CliReading.h"
-#include "cli/CliVersion.h"
 #include "cli/ReadingText.h"
 #include "reference/Definitions.h"
 
@@ -111,7 +111,12 @@ ReadingOptions readingOptions(const Options& options) {
         reading.shown = findDefinition(options.ayanamsa);
     }
     for (const std::string& name : options.definitionsOnly) {
-        reading.columns.push_back(findDefinition(name));
+        const AyanamsaDefinition* definition = findDefinition(name);
+        // Each once, in the order first given.
+        if (std::find(reading.columns.begin(), reading.columns.end(), definition) ==
+            reading.columns.end()) {
+            reading.columns.push_back(definition);
+        }
     }
     return reading;
 }
@@ -200,7 +205,9 @@ int runMomentCommand(const Options& options, CliStreams& streams) {
         return refuse(streams, "--zone " + problemText(problem, options.zone));
     }
 
-    const std::optional<CliReading> computed = readingOf(moment, readingOptions(options));
+    // Kept for as long as the reading, which refers to its list of columns.
+    const ReadingOptions choice = readingOptions(options);
+    const std::optional<CliReading> computed = readingOf(moment, choice);
     if (!computed) {
         return refuse(streams,
                       "--ayanamsa " + options.ayanamsa + " covers 1901-01-01 to 2050-12-31 only");
