@@ -115,9 +115,9 @@ void batchOverFile(benchmark::State& state, bool withReference, const char* only
             options.reading.columns = {findDefinition(only)};
         }
         options.inputName = path;
-        const int status = cli::runBatch(in, out, err, options);
+        const cli::ExitStatus status = cli::runBatch(in, out, err, options);
         ::close(fd);
-        if (status != 0) {
+        if (status != cli::ExitStatus::Done) {
             state.SkipWithError("the batch refused rows");
         }
     }

@@ -287,32 +287,6 @@ void appendFixed(std::string& out, double value, int decimals) {
     out.append(buffer, end);
 }
 
-void appendCsvField(std::string& out, std::string_view text) {
-    bool quote = !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
-                                   text.front() == '\t' || text.back() == '\t');
-    for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\n' || c == '\r') {
-            quote = true;
-            break;
-        }
-    }
-    if (!quote) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (;;) {
-        const std::size_t mark = text.find('"');
-        out += text.substr(0, mark == std::string_view::npos ? mark : mark + 1);
-        if (mark == std::string_view::npos) {
-            break;
-        }
-        out += '"'; // a quote is written twice
-        text.remove_prefix(mark + 1);
-    }
-    out += '"';
-}
-
 void appendPlainLine(std::string& out, const CliReading& reading) {
     out += reading.text;
     out += "  ";
