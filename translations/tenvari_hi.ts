@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>The Tenvari calculates the Ayanamsa for a particular place for a given date and time. This tool is based on the Lahiri Ayanamsa. Ayanamsa (ayana means &quot;movement&quot; and amsa means &quot;part&quot;) means the longitudinal difference between the tropical and sidereal zodiacs.</source>
-        <translation>Tenvari किसी स्थान के लिए दी गई तिथि और समय का अयनांश निकालता है। यह लाहिड़ी अयनांश पर आधारित है। अयनांश (अयन यानी &quot;गति&quot; और अंश यानी &quot;भाग&quot;) सायन और निरयन राशिचक्रों के बीच भोगांश का अंतर है।</translation>
+        <translation>Tenvari किसी स्थान के लिए दी गई तिथि और समय का अयनांश निकालता है। यह उपकरण लाहिड़ी अयनांश पर आधारित है। अयनांश (अयन यानी &quot;गति&quot; और अंश यानी &quot;भाग&quot;) सायन और निरयन राशिचक्रों के बीच भोगांश का अंतर है।</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>Have a question about your ayanamsa or your chart? Thousands of members of our web community are happy to help, free of charge.</source>
-        <translation>अपने अयनांश या अपनी कुंडली के बारे में कोई प्रश्न है? हमारे वेब समुदाय के हज़ारों सदस्य निःशुल्क मदद करके ख़ुश होंगे।</translation>
+        <translation>अपने अयनांश या अपनी कुंडली के बारे में कोई प्रश्न है? हमारे वेब समुदाय के हज़ारों सदस्य ख़ुशी से निःशुल्क मदद करेंगे।</translation>
     </message>
     <message>
         <source>Enjoyed Tenvari? Tell a friend about it with the form on the right, and visit us for new versions and new free software.</source>
@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>Astrology, numerology and calendar tools from the makers of Tenvari: small, free and easy to use.</source>
-        <translation>Tenvari के निर्माताओं के ज्योतिष, अंकशास्त्र और पंचांग उपकरण: छोटे, मुफ़्त और उपयोग में आसान।</translation>
+        <translation>Tenvari के निर्माताओं के ज्योतिष, अंकशास्त्र और कैलेंडर उपकरण: छोटे, मुफ़्त और उपयोग में आसान।</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -178,11 +178,11 @@
     </message>
     <message>
         <source>Offers</source>
-        <translation>प्रस्ताव</translation>
+        <translation>ऑफ़र</translation>
     </message>
     <message>
         <source>Want this tool under your own name? Ask for a fully branded edition of Tenvari.</source>
-        <translation>यह उपकरण अपने नाम से चाहिए? Tenvari का पूरी तरह आपके ब्रांड वाला संस्करण माँगें।</translation>
+        <translation>यह उपकरण अपने नाम से चाहिए? Tenvari का पूरी तरह अपने ब्रांड वाला संस्करण माँगें।</translation>
     </message>
     <message>
         <source>Own a web site? Co-brand Tenvari with your site&apos;s name and logo.</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>The Tenvari calculates the Ayanamsa for a particular place for a given date and time. This tool is based on the Lahiri Ayanamsa. Calculation of the Ayanamsa helps in correct generation of the horoscope.</source>
-        <translation>Tenvari किसी स्थान के लिए दी गई तिथि और समय का अयनांश निकालता है। यह उपकरण लाहिड़ी अयनांश पर आधारित है। अयनांश की गणना से जन्मकुंडली सही बनती है।</translation>
+        <translation>Tenvari किसी स्थान के लिए दी गई तिथि और समय का अयनांश निकालता है। यह उपकरण लाहिड़ी अयनांश पर आधारित है। अयनांश की गणना सही कुंडली बनाने में सहायक है।</translation>
     </message>
     <message>
         <source>Ayanamsa</source>
