@@ -46,8 +46,7 @@ std::array<BirthMoment, kInputs> realisticMoments() {
 }
 
 double centuriesOf(const BirthMoment& moment) {
-    return JulianCenturies(JulianDayNumber(moment.month, moment.day, moment.year),
-                           UniversalHours(moment));
+    return InstantOf(moment).centuries;
 }
 
 void BM_ComputeAyanamsa(benchmark::State& state) {

@@ -73,7 +73,7 @@ struct MillionRows {
             cli::parseTime(text.substr(11, 5), moment);
             cli::parseZone(text.substr(17, 6), moment);
             moment.dst = text[24] == '1';
-            moments.push_back(cli::toBirthMoment(moment));
+            moments.push_back(cli::birthMomentOf(moment));
         }
         std::fclose(file);
     }

@@ -16,20 +16,55 @@ std::int32_t FloorDiv(std::int32_t numerator, std::int32_t denominator) {
 
 } // namespace
 
-std::int32_t JulianDayNumber(std::int16_t month, std::int16_t day, std::int16_t year) {
-    // Months counted from March of the year -4800.
-    const std::int32_t m = 12 * (std::int32_t{year} + 4800) + month - 3;
+namespace {
+
+// Months counted from March of the year -4800.
+std::int32_t monthsFromEpoch(std::int16_t month, std::int16_t year) {
+    return 12 * (std::int32_t{year} + 4800) + month - 3;
+}
+
+// Number of the date read in the Julian calendar.
+std::int32_t julianCount(std::int32_t m, std::int16_t day) {
     // Month within the March-based year, 0 to 11.
     const std::int32_t r = m - 12 * FloorDiv(m, 12);
+    return FloorDiv(365 * m + 2 * r + 7, 12) + day + FloorDiv(m, 48) - 32083;
+}
 
-    // Number of the date read in the Julian calendar.
-    std::int32_t j = FloorDiv(365 * m + 2 * r + 7, 12) + day + FloorDiv(m, 48) - 32083;
-    if (j > 2299171) {
-        // Gregorian calendar: leave out the leap days of the century years not
-        // divisible by 400; the 38 days align the two counts.
-        j = j + FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
+// The Julian count turned Gregorian: leave out the leap days of the century
+// years not divisible by 400; the 38 days align the two counts.
+std::int32_t gregorianFromJulian(std::int32_t m, std::int32_t julian) {
+    return julian + FloorDiv(m, 4800) - FloorDiv(m, 1200) + 38;
+}
+
+bool isGregorianLeap(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+} // namespace
+
+std::int32_t JulianDayNumber(std::int16_t month, std::int16_t day, std::int16_t year) {
+    const std::int32_t m = monthsFromEpoch(month, year);
+    const std::int32_t j = julianCount(m, day);
+    return j > 2299171 ? gregorianFromJulian(m, j) : j;
+}
+
+std::int32_t JulianDayNumberIn(Calendar calendar, std::int16_t month, std::int16_t day,
+                               std::int16_t year) {
+    const std::int32_t m = monthsFromEpoch(month, year);
+    const std::int32_t j = julianCount(m, day);
+    switch (calendar) {
+    case Calendar::Window:
+        return JulianDayNumber(month, day, year);
+    case Calendar::Julian:
+        return j;
+    case Calendar::Gregorian:
+        return gregorianFromJulian(m, j);
+    case Calendar::Historical:
+        break;
     }
-    return j;
+    // 1582-10-04 Julian is the last Julian day (JDN 2299160); 1582-10-05
+    // counted the Julian way is 2299161.
+    return j <= 2299160 ? j : gregorianFromJulian(m, j);
 }
 
 double UniversalHours(const BirthMoment& moment) {
@@ -87,6 +122,22 @@ int DaysInMonth(int month, int year) {
     default:
         return 31;
     }
+}
+
+int DaysInMonthIn(Calendar calendar, int month, int year) {
+    if (month != 2) {
+        return DaysInMonth(month, year);
+    }
+    const bool gregorian =
+        calendar == Calendar::Gregorian || (calendar == Calendar::Historical && year > 1582);
+    if (calendar == Calendar::Window) {
+        return DaysInMonth(month, year);
+    }
+    if (gregorian) {
+        return isGregorianLeap(year) ? 29 : 28;
+    }
+    // Julian: every fourth year, year 0 and negative years too.
+    return (year % 4 == 0) ? 29 : 28;
 }
 
 } // namespace tenvari

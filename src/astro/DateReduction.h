@@ -7,6 +7,14 @@
 
 namespace tenvari {
 
+// How the day, month and year of a date are counted.
+enum class Calendar {
+    Window,     // the window's own rule (see JulianDayNumber, Note 1)
+    Historical, // Julian up to 1582-10-04, Gregorian from 1582-10-15
+    Julian,     // proleptic Julian for every date
+    Gregorian,  // proleptic Gregorian for every date
+};
+
 /*
  *  JulianDayNumber
  *
@@ -52,6 +60,54 @@ namespace tenvari {
  *     year.
  */
 std::int32_t JulianDayNumber(std::int16_t month, std::int16_t day, std::int16_t year);
+
+/*
+ *  JulianDayNumberIn
+ *
+ *  Julian Day Number of a date counted in a named calendar.
+ *
+ *  Given:
+ *     calendar  Calendar  Window: exactly JulianDayNumber; Historical:
+ *                         Julian for dates up to 1582-10-04 and Gregorian
+ *                         from 1582-10-15 on (the dates between never
+ *                         existed and are read as Gregorian); Julian or
+ *                         Gregorian: that calendar, proleptic
+ *     month, day, year    as JulianDayNumber (astronomical years: year 0
+ *                         is 1 BCE, year -1 is 2 BCE)
+ *
+ *  Returned (function value):
+ *               int32     Julian Day Number
+ *
+ *  Notes:
+ *
+ *  1) -4712-01-01 Julian is day 0; 1582-10-04 Julian is 2299160 and
+ *     1582-10-15 Gregorian 2299161, the next day.
+ *
+ *  References:
+ *
+ *     As JulianDayNumber.
+ */
+std::int32_t JulianDayNumberIn(Calendar calendar, std::int16_t month, std::int16_t day,
+                               std::int16_t year);
+
+/*
+ *  DaysInMonthIn
+ *
+ *  Length of a month in a named calendar.
+ *
+ *  Given:
+ *     calendar  Calendar  Window: as DaysInMonth; Julian: every fourth year
+ *                         leap; Gregorian: the century years only when
+ *                         divisible by 400; Historical: Julian before 1583,
+ *                         Gregorian after (October 1582 has 31 numbered
+ *                         days, of which the 5th to 14th do not exist)
+ *     month     int       1 .. 12
+ *     year      int       any, astronomical numbering
+ *
+ *  Returned (function value):
+ *               int       28 .. 31 (31 for a month outside 1 .. 12)
+ */
+int DaysInMonthIn(Calendar calendar, int month, int year);
 
 /*
  *  UniversalHours

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "astro/Lahiri.h"
 
-#include "astro/DateReduction.h"
-
 #include <cmath>
-#include <cstdint>
 
 namespace tenvari {
 
@@ -43,11 +40,12 @@ double LahiriCorrection(double T) {
     return LahiriTermsAt(T).correction;
 }
 
+double ComputeAyanamsa(const Instant& instant) {
+    return LahiriCorrection(instant.centuries);
+}
+
 double ComputeAyanamsa(const BirthMoment& moment) {
-    const std::int32_t julianDayNumber = JulianDayNumber(moment.month, moment.day, moment.year);
-    const double universalHours = UniversalHours(moment);
-    const double T = JulianCenturies(julianDayNumber, universalHours);
-    return LahiriCorrection(T);
+    return ComputeAyanamsa(InstantOf(moment));
 }
 
 } // namespace tenvari

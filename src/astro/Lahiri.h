@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro/BirthMoment.h"
+#include "astro/Instant.h"
 
 namespace tenvari {
 
@@ -117,32 +118,31 @@ LahiriTerms LahiriTermsAt(double T);
 /*
  *  ComputeAyanamsa
  *
- *  Ayanamsa correction for a birth moment.
+ *  Ayanamsa correction at an instant, or for a birth moment.
  *
  *  Given:
- *     moment  BirthMoment  civil date (month, day, year), local clock time,
- *                          zone, longitude and daylight-saving flag
+ *     instant  Instant      the moment (its centuries are used)
+ *  or
+ *     moment   BirthMoment  civil date, local clock time, zone, longitude
+ *                           and daylight-saving flag; taken as
+ *                           InstantOf(moment)
  *
  *  Returned (function value):
- *             double       correction in degrees (minus the Lahiri
- *                          ayanamsa with nutation), as LahiriCorrection
+ *              double       correction in degrees (minus the Lahiri
+ *                           ayanamsa with nutation), as LahiriCorrection
  *
  *  Notes:
  *
- *  1) Runs JulianDayNumber(month, day, year), UniversalHours(moment),
- *     JulianCenturies of the two and LahiriCorrection of the result.
+ *  1) The value is LahiriCorrection(instant.centuries).
  *
- *  2) A Universal Time outside 0..24 does not change the date; the
- *     fraction of a day carries into T.
- *
- *  3) Nothing is checked.  Every BirthMoment, including impossible dates,
+ *  2) Nothing is checked.  Every BirthMoment, including impossible dates,
  *     gives a finite result.
  *
  *  References:
  *
- *     See JulianDayNumber, UniversalHours, JulianCenturies and
- *     LahiriCorrection.
+ *     See InstantOf and LahiriCorrection.
  */
+double ComputeAyanamsa(const Instant& instant);
 double ComputeAyanamsa(const BirthMoment& moment);
 
 } // namespace tenvari

@@ -164,7 +164,7 @@ std::string problemText(FieldProblem problem, std::string_view text) {
     return quoted + " is not valid";
 }
 
-BirthMoment toBirthMoment(const CliMoment& moment) {
+BirthMoment birthMomentOf(const CliMoment& moment) {
     BirthMoment birth;
     birth.year = moment.year;
     birth.month = moment.month;

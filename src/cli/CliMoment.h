@@ -111,7 +111,7 @@ FieldProblem parseDst(std::string_view text, CliMoment& moment);
 std::string problemText(FieldProblem problem, std::string_view text);
 
 /*
- *  toBirthMoment
+ *  birthMomentOf
  *
  *  The computation's input for a command-line moment, as the window would
  *  form it.
@@ -138,6 +138,6 @@ std::string problemText(FieldProblem problem, std::string_view text);
  *  2) +00:00 and -00:00 give the same Universal Time, with daylight saving
  *     too (East adds the hour to a zero zone, West takes it off).
  */
-BirthMoment toBirthMoment(const CliMoment& moment);
+BirthMoment birthMomentOf(const CliMoment& moment);
 
 } // namespace tenvari::cli

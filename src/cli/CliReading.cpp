@@ -4,22 +4,25 @@
 #include "astro/AngleFormat.h"
 #include "astro/DateReduction.h"
 #include "astro/Lahiri.h"
+#include "reference/Definitions.h"
 
 namespace tenvari::cli {
 
 CliReading readingOf(const CliMoment& moment, bool withReference) {
-    const BirthMoment birth = toBirthMoment(moment);
+    const Instant instant = InstantOf(birthMomentOf(moment));
     CliReading reading;
-    reading.julianDayNumber = JulianDayNumber(birth.month, birth.day, birth.year);
-    reading.universalHours = UniversalHours(birth);
-    reading.centuries = JulianCenturies(reading.julianDayNumber, reading.universalHours);
-    // ComputeAyanamsa's own steps, whose results are kept on the way.
-    reading.correction = LahiriCorrection(reading.centuries);
+    reading.julianDayNumber = instant.julianDayNumber;
+    reading.universalHours = instant.universalHours;
+    reading.centuries = instant.centuries;
+    reading.correction = ComputeAyanamsa(instant);
     reading.text = AyanamsaDisplayText(reading.correction);
-    reading.dayOfWeek = DayOfWeek(reading.julianDayNumber);
+    reading.dayOfWeek = DayOfWeek(instant.julianDayNumber);
     if (withReference) {
-        reading.reference = LahiriReferenceFor(birth);
-        reading.hasReference = true;
+        static const AyanamsaDefinition* const iae = findDefinition("iae");
+        const AyanamsaValue value = iae->compute(instant);
+        reading.reference = LahiriReference{.trueDegrees = value.trueDegrees.value_or(0.0),
+                                            .meanDegrees = value.meanDegrees.value_or(0.0)};
+        reading.hasReference = value.trueDegrees.has_value();
     }
     return reading;
 }

@@ -56,11 +56,10 @@ struct CliReading {
  *
  *  Notes:
  *
- *  1) The moment goes through toBirthMoment and then through the window's
- *     own functions: JulianDayNumber, UniversalHours, JulianCenturies and
- *     LahiriCorrection, the steps of ComputeAyanamsa in its order (so the
- *     correction is ComputeAyanamsa's to the last bit), and
- *     AyanamsaDisplayText.  Both programs show the same for the same input.
+ *  1) The moment becomes one Instant (InstantOf of birthMomentOf), whose
+ *     numbers are the window's; the correction is ComputeAyanamsa of it and
+ *     the text AyanamsaDisplayText, so both programs show the same for the
+ *     same input.  The reference is the ledger's "iae" at that instant.
  */
 CliReading readingOf(const CliMoment& moment, bool withReference);
 

@@ -2,7 +2,7 @@
 #include "cli/ReadingText.h"
 
 #include "astro/DateReduction.h"
-#include "reference/SexagesimalText.h"
+#include "astro/AngleFormat.h"
 
 #include <charconv>
 #include <cmath>

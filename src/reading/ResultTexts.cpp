@@ -3,7 +3,7 @@
 
 #include "astro/DateReduction.h"
 #include "reference/LahiriReference.h"
-#include "reference/SexagesimalText.h"
+#include "astro/AngleFormat.h"
 
 #include <cmath>
 

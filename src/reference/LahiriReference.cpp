@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reference/LahiriReference.h"
 
-#include "astro/DateReduction.h"
-#include "reference/DeltaT.h"
 #include "reference/Nutation.h"
 
 #include <erfa.h>
@@ -46,12 +44,15 @@ LahiriReference LahiriReferenceTT(double tt1, double tt2) {
 }
 
 LahiriReference LahiriReferenceUT(double ut1, double ut2) {
-    return LahiriReferenceTT(ut1, ut2 + DeltaT(ut1, ut2) / ERFA_DAYSEC);
+    return LahiriReferenceAt(InstantFromJulianDate(ut1, ut2));
+}
+
+LahiriReference LahiriReferenceAt(const Instant& instant) {
+    return LahiriReferenceTT(instant.tt1, instant.tt2);
 }
 
 LahiriReference LahiriReferenceFor(const BirthMoment& moment) {
-    const double dayStart = JulianDayNumber(moment.month, moment.day, moment.year) - 0.5;
-    return LahiriReferenceUT(dayStart, UniversalHours(moment) / 24.0);
+    return LahiriReferenceAt(InstantOf(moment));
 }
 
 } // namespace tenvari

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro/BirthMoment.h"
+#include "astro/Instant.h"
 
 namespace tenvari {
 
@@ -100,22 +101,23 @@ LahiriReference LahiriReferenceTT(double tt1, double tt2);
 LahiriReference LahiriReferenceUT(double ut1, double ut2);
 
 /*
- *  LahiriReferenceFor
+ *  LahiriReferenceAt, LahiriReferenceFor
  *
- *  The defined Lahiri ayanamsa at the moment of a birth moment.
+ *  The defined Lahiri ayanamsa at an instant, or at a birth moment.
  *
  *  Given:
- *     moment  BirthMoment      date, local clock time, zone, longitude and
- *                              daylight-saving flag, as for ComputeAyanamsa
+ *     instant  Instant          the moment (its TT Julian Date is used)
+ *  or
+ *     moment   BirthMoment      as for ComputeAyanamsa; taken as
+ *                               InstantOf(moment)
  *
  *  Returned (function value):
- *             LahiriReference  true and mean ayanamsa, degrees
+ *              LahiriReference  true and mean ayanamsa, degrees
  *
  *  Notes:
  *
- *  1) The moment is reduced exactly as ComputeAyanamsa reduces it:
- *     UT = JulianDayNumber - 0.5 (days) + UniversalHours/24, so both
- *     values belong to the same instant.
+ *  1) LahiriReferenceTT(instant.tt1, instant.tt2): the same moment as the
+ *     window's formula uses, with the Delta T the instant carries.
  *
  *  2) The window shows minus its correction; the difference of the two,
  *     -ComputeAyanamsa(moment) - trueDegrees, is within 5 arcsec over
@@ -123,8 +125,9 @@ LahiriReference LahiriReferenceUT(double ut1, double ut2);
  *
  *  References:
  *
- *     See LahiriReferenceUT, JulianDayNumber and UniversalHours.
+ *     See LahiriReferenceTT and InstantOf.
  */
+LahiriReference LahiriReferenceAt(const Instant& instant);
 LahiriReference LahiriReferenceFor(const BirthMoment& moment);
 
 } // namespace tenvari

@@ -9,6 +9,7 @@
 
 #include <QtTest>
 #include <cfloat>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -24,6 +25,8 @@ private slots:
     void largestFiniteAngle();
     void nonFiniteAngles_data();
     void nonFiniteAngles();
+    void hundredthsText_data();
+    void hundredthsText();
 };
 
 void tst_AngleFormat::formatDegrees_data() {
@@ -127,6 +130,26 @@ void tst_AngleFormat::nonFiniteAngles() {
 
     QCOMPARE(QByteArray::fromStdString(FormatDegrees(angle)), formatted);
     QCOMPARE(QByteArray::fromStdString(AyanamsaDisplayText(angle)), display);
+}
+
+void tst_AngleFormat::hundredthsText_data() {
+    QTest::addColumn<double>("degrees");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("defining value") << 23.250182777777778 << QStringLiteral("23° 15' 0.66\"");
+    QTest::newRow("rounds up a hundredth")
+        << 23.0 + 7.0 / 60 + 21.345 / 3600 + 1e-12 << QStringLiteral("23° 7' 21.35\"");
+    QTest::newRow("carries into the degree") << 10.9999999 << QStringLiteral("11° 0' 0.00\"");
+    QTest::newRow("carries into the minute")
+        << 24.0 + 33.0 / 60 + 59.996 / 3600 << QStringLiteral("24° 34' 0.00\"");
+    QTest::newRow("negative") << -1.5 << QStringLiteral("-1° 30' 0.00\"");
+    QTest::newRow("negative, rounds to zero") << -1e-9 << QStringLiteral("0° 0' 0.00\"");
+    QTest::newRow("not a number") << std::nan("") << QStringLiteral("nan°");
+}
+
+void tst_AngleFormat::hundredthsText() {
+    QFETCH(double, degrees);
+    QFETCH(QString, text);
+    QCOMPARE(QString::fromStdString(FormatDegreesHundredths(degrees)), text);
 }
 
 QTEST_APPLESS_MAIN(tst_AngleFormat)

@@ -146,7 +146,7 @@ void tst_CliMoment::toWindow() {
     QCOMPARE(parseTime(time.toStdString(), moment), FieldProblem::None);
     QCOMPARE(parseZone(zone.toStdString(), moment), FieldProblem::None);
     moment.dst = dst;
-    const BirthMoment birth = toBirthMoment(moment);
+    const BirthMoment birth = birthMomentOf(moment);
     QCOMPARE(int{birth.zoneHours}, zoneHours);
     QCOMPARE(int{birth.zoneMinutes}, zoneMinutes);
     QCOMPARE(birth.east, east);
@@ -157,8 +157,7 @@ void tst_CliMoment::toWindow() {
 }
 
 void tst_CliMoment::windowsCorrection() {
-    // The command line runs ComputeAyanamsa's steps itself, to keep them;
-    // the correction must stay ComputeAyanamsa's to the last bit.
+    // The command line's correction must stay the window's to the last bit.
     std::mt19937_64 random(1947);
     std::uniform_int_distribution<int> year(1901, 2050), month(1, 12), day(1, 28), hour(0, 23),
         minute(0, 59), zone(-840, 840), flag(0, 1);
@@ -172,7 +171,7 @@ void tst_CliMoment::windowsCorrection() {
         moment.zoneMinutes = zone(random);
         moment.zoneNegative = moment.zoneMinutes < 0;
         moment.dst = flag(random) == 1;
-        const double expected = ComputeAyanamsa(toBirthMoment(moment));
+        const double expected = ComputeAyanamsa(birthMomentOf(moment));
         const double got = readingOf(moment, false).correction;
         if (got != expected)
             QFAIL(qPrintable(QStringLiteral("expected %1 got %2")

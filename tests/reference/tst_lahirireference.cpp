@@ -12,11 +12,10 @@
 // Meeus, Five Millennium Canon of Solar Eclipses (2006), table 2.
 
 #include "astro/DateReduction.h"
+#include "astro/DeltaT.h"
 #include "astro/Lahiri.h"
-#include "reference/DeltaT.h"
 #include "reference/LahiriReference.h"
 #include "reference/Nutation.h"
-#include "reference/SexagesimalText.h"
 #include "support/Moments.h"
 #include "support/NumericCheck.h"
 
@@ -78,8 +77,6 @@ private slots:
     void deltaTAgainstObservation();
     void deltaTEffectIsBelowAMilliarcsecond();
     void birthMomentIsTheSameInstant();
-    void hundredthsText_data();
-    void hundredthsText();
     void cleanupTestCase();
 
 private:
@@ -239,26 +236,6 @@ void tst_LahiriReference::birthMomentIsTheSameInstant() {
     QVERIFY2(miss.isEmpty(), miss.constData());
     miss = numericMiss("mean", fromMoment.meanDegrees, fromJd.meanDegrees, 1e-12);
     QVERIFY2(miss.isEmpty(), miss.constData());
-}
-
-void tst_LahiriReference::hundredthsText_data() {
-    QTest::addColumn<double>("degrees");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("defining value") << 23.250182777777778 << QStringLiteral("23° 15' 0.66\"");
-    QTest::newRow("rounds up a hundredth")
-        << 23.0 + 7.0 / 60 + 21.345 / 3600 + 1e-12 << QStringLiteral("23° 7' 21.35\"");
-    QTest::newRow("carries into the degree") << 10.9999999 << QStringLiteral("11° 0' 0.00\"");
-    QTest::newRow("carries into the minute")
-        << 24.0 + 33.0 / 60 + 59.996 / 3600 << QStringLiteral("24° 34' 0.00\"");
-    QTest::newRow("negative") << -1.5 << QStringLiteral("-1° 30' 0.00\"");
-    QTest::newRow("negative, rounds to zero") << -1e-9 << QStringLiteral("0° 0' 0.00\"");
-    QTest::newRow("not a number") << std::nan("") << QStringLiteral("nan°");
-}
-
-void tst_LahiriReference::hundredthsText() {
-    QFETCH(double, degrees);
-    QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(FormatDegreesHundredths(degrees)), text);
 }
 
 void tst_LahiriReference::cleanupTestCase() {

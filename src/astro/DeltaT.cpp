@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "reference/DeltaT.h"
+#include "astro/DeltaT.h"
 
 namespace tenvari {
 
