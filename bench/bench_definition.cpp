@@ -37,7 +37,7 @@ int main(int argc, char* argv[]) {
                                   std::istreambuf_iterator<char>()};
     const std::size_t count = bytes.size() / sizeof(double);
     const int repeats = argc > 2 ? std::stoi(argv[2]) : 5;
-    const DefinitionChoice definition = *findDefinition("iae");
+    const tenvari::AyanamsaDefinition& definition = *tenvari::findDefinition("iae");
 
     std::vector<double> out(count);
     std::vector<double> perDate;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AyanamsaSeries.h"
 
-#include "reference/LahiriReference.h"
+#include "astro/Instant.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -19,26 +20,6 @@ constexpr double kMicrosecondsPerDay = 86400.0e6;
 
 } // namespace
 
-const std::vector<DefinitionRow>& definitionRows() {
-    static const std::vector<DefinitionRow> rows = {
-        {"iae",
-         "23 deg 15 min 00.658 sec with nutation on 1956 March 21, 0 h TT, carried by "
-         "IAU 2006 precession and IAU 2000A nutation",
-         "Indian Astronomical Ephemeris"},
-    };
-    return rows;
-}
-
-std::optional<DefinitionChoice> findDefinition(std::string_view name) {
-    const auto& rows = definitionRows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].name == name) {
-            return DefinitionChoice{i};
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<AyanamsaKind> findKind(std::string_view name) {
     if (name == "true") {
         return AyanamsaKind::True;
@@ -49,15 +30,15 @@ std::optional<AyanamsaKind> findKind(std::string_view name) {
     return std::nullopt;
 }
 
-double ayanamsaAt(DefinitionChoice /*definition*/, AyanamsaKind kind, double jdUt) {
-    if (std::isnan(jdUt)) {
+double ayanamsaAt(const AyanamsaDefinition& definition, AyanamsaKind kind, double jdUt) {
+    if (!std::isfinite(jdUt)) {
         return kNaN;
     }
-    const LahiriReference value = LahiriReferenceUT(jdUt, 0.0);
-    return kind == AyanamsaKind::True ? value.trueDegrees : value.meanDegrees;
+    const AyanamsaValue value = definition.compute(InstantFromJulianDate(jdUt, 0.0));
+    return (kind == AyanamsaKind::True ? value.trueDegrees : value.meanDegrees).value_or(kNaN);
 }
 
-void fillAyanamsa(DefinitionChoice definition, AyanamsaKind kind, const char* dates,
+void fillAyanamsa(const AyanamsaDefinition& definition, AyanamsaKind kind, const char* dates,
                   std::ptrdiff_t stride, std::size_t count, double* out) {
     for (std::size_t i = 0; i < count; ++i) {
         double jd;
@@ -66,8 +47,9 @@ void fillAyanamsa(DefinitionChoice definition, AyanamsaKind kind, const char* da
     }
 }
 
-void fillAyanamsaFromMicroseconds(DefinitionChoice definition, AyanamsaKind kind, const char* dates,
-                                  std::ptrdiff_t stride, std::size_t count, double* out) {
+void fillAyanamsaFromMicroseconds(const AyanamsaDefinition& definition, AyanamsaKind kind,
+                                  const char* dates, std::ptrdiff_t stride, std::size_t count,
+                                  double* out) {
     for (std::size_t i = 0; i < count; ++i) {
         std::int64_t microseconds;
         std::memcpy(&microseconds, dates + static_cast<std::ptrdiff_t>(i) * stride,

@@ -1,36 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "reference/Definitions.h"
+
 #include <cstddef>
-#include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace tenvari::python {
 
 // Which value of a definition: with the nutation in longitude (true
 // equinox of date) or without it (mean equinox).
 enum class AyanamsaKind { True, Mean };
-
-// A definition the module offers, by its ledger name.
-struct DefinitionChoice {
-    std::size_t index = 0; // row of definitionRows()
-};
-
-// One row of the table of definitions: its name, one line on it, its source.
-struct DefinitionRow {
-    std::string name;
-    std::string line;
-    std::string source;
-};
-
-// The table of definitions, in the order the ledger lists them.
-const std::vector<DefinitionRow>& definitionRows();
-
-// The definition of that name, or none.
-std::optional<DefinitionChoice> findDefinition(std::string_view name);
 
 // "true" or "mean", or none.
 std::optional<AyanamsaKind> findKind(std::string_view name);
@@ -41,16 +22,23 @@ std::optional<AyanamsaKind> findKind(std::string_view name);
  *  One value of a definition at a Julian Date in Universal Time.
  *
  *  Given:
- *     definition  DefinitionChoice  from findDefinition
- *     kind        AyanamsaKind      true or mean
- *     jdUt        double            Julian Date, UT
+ *     definition  AyanamsaDefinition  a row of the ledger (definitions())
+ *     kind        AyanamsaKind        true or mean
+ *     jdUt        double              Julian Date, UT
  *
  *  Returned (function value):
- *                 double            the ayanamsa in degrees; NaN for a NaN
- *                                   date or where the definition gives no
- *                                   value
+ *                 double              the ayanamsa in degrees; NaN for a
+ *                                     date that is not finite and where the
+ *                                     definition gives no value of that kind
+ *                                     (outside its years)
+ *
+ *  Notes:
+ *
+ *  1) The instant is InstantFromJulianDate(jdUt, 0), with the Delta T
+ *     model: the value is the one tenvari-cli gives for the same
+ *     Julian Date.
  */
-double ayanamsaAt(DefinitionChoice definition, AyanamsaKind kind, double jdUt);
+double ayanamsaAt(const AyanamsaDefinition& definition, AyanamsaKind kind, double jdUt);
 
 /*
  *  fillAyanamsa, fillAyanamsaFromMicroseconds
@@ -58,7 +46,7 @@ double ayanamsaAt(DefinitionChoice definition, AyanamsaKind kind, double jdUt);
  *  ayanamsaAt over a strided series of dates.
  *
  *  Given:
- *     definition  DefinitionChoice  from findDefinition
+ *     definition  AyanamsaDefinition  a row of the ledger
  *     kind        AyanamsaKind      true or mean
  *     dates       const char*       the first date: a double (Julian Date,
  *                                   UT), or an int64 count of microseconds
@@ -80,9 +68,10 @@ double ayanamsaAt(DefinitionChoice definition, AyanamsaKind kind, double jdUt);
  *
  *  2) A microsecond count becomes the Julian Date 2440587.5 + us / 86400e6.
  */
-void fillAyanamsa(DefinitionChoice definition, AyanamsaKind kind, const char* dates,
+void fillAyanamsa(const AyanamsaDefinition& definition, AyanamsaKind kind, const char* dates,
                   std::ptrdiff_t stride, std::size_t count, double* out);
-void fillAyanamsaFromMicroseconds(DefinitionChoice definition, AyanamsaKind kind, const char* dates,
-                                  std::ptrdiff_t stride, std::size_t count, double* out);
+void fillAyanamsaFromMicroseconds(const AyanamsaDefinition& definition, AyanamsaKind kind,
+                                  const char* dates, std::ptrdiff_t stride, std::size_t count,
+                                  double* out);
 
 } // namespace tenvari::python

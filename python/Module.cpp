@@ -92,11 +92,11 @@ py::array datesArray(const py::object& dates) {
 
 py::object ayanamsaOf(const py::object& jdUt, const std::string& definitionName,
                       const std::string& kindName) {
-    const std::optional<DefinitionChoice> definition = findDefinition(definitionName);
-    if (!definition) {
+    const AyanamsaDefinition* definition = tenvari::findDefinition(definitionName);
+    if (definition == nullptr) {
         std::string names;
-        for (const DefinitionRow& row : definitionRows()) {
-            names += (names.empty() ? "" : ", ") + row.name;
+        for (const AyanamsaDefinition& row : definitions()) {
+            names += (names.empty() ? "" : ", ") + std::string(row.name);
         }
         throw py::value_error("unknown definition '" + definitionName + "': one of " + names);
     }
@@ -129,10 +129,10 @@ py::object ayanamsaOf(const py::object& jdUt, const std::string& definitionName,
 
 py::list definitionsTable() {
     py::list table;
-    for (const DefinitionRow& row : definitionRows()) {
+    for (const AyanamsaDefinition& row : definitions()) {
         py::dict entry;
         entry["name"] = row.name;
-        entry["line"] = row.line;
+        entry["summary"] = row.summary;
         entry["source"] = row.source;
         table.append(std::move(entry));
     }
@@ -238,5 +238,6 @@ and the interpreter lock is released while the values are computed.)");
 
 Returns:
     list of dict: for each definition its "name" (for ayanamsa's
-    definition argument), one "line" saying what it is and its "source".)");
+    definition argument), a one-line "summary" of what it fixes and its
+    "source".)");
 }

@@ -46,13 +46,19 @@ def test_every_form_equals_one_date_at_a_time(form, kind):
 
 
 def test_the_definitions_values_are_the_commands_reference():
-    # The reference columns of tenvari-cli (9 decimals) at the same moments.
-    for date, time, zone in [("1947-08-15", "00:00", "+05:30"), ("1901-01-01", "00:00", "+14:00"),
-                             ("2050-12-31", "23:59", "-14:00"), ("1956-03-21", "00:00", "+00:00")]:
+    # The reference columns of tenvari-cli (9 decimals) and its formula (12)
+    # at the same moments; the formula's years end with 1901-01-01 UT.
+    for date, time, zone, formula in [("1947-08-15", "00:00", "+05:30", True),
+                                      ("1901-01-01", "00:00", "+14:00", False),
+                                      ("2050-12-31", "23:59", "-14:00", False),
+                                      ("2050-12-31", "23:59", "+00:00", True),
+                                      ("1956-03-21", "00:00", "+00:00", True)]:
         r = tenvari.reading(date, time, zone=zone)
         jd = np.array([r.julian_day_number - 0.5 + r.universal_time_hours / 24])
         assert abs(tenvari.ayanamsa(jd, kind="true")[0] - r.reference_true_deg) < 6e-10
         assert abs(tenvari.ayanamsa(jd, kind="mean")[0] - r.reference_mean_deg) < 6e-10
+        value = tenvari.ayanamsa(jd, definition="formula")[0]
+        assert abs(value - r.ayanamsa_deg) < 1e-11 if formula else np.isnan(value)
 
 
 @pytest.mark.parametrize("dates,jds", [
@@ -70,6 +76,10 @@ def test_datetimes_and_other_numbers(dates, jds):
 
 def test_nan_empty_and_single():
     assert np.isnan(tenvari.ayanamsa(np.array([np.nan, 2451545.0]))).tolist() == [True, False]
+    assert np.isnan(tenvari.ayanamsa([np.inf, -np.inf])).all()
+    # Beyond a definition's years: the formula's 1901-2050, the others' -3000..3000.
+    assert np.isnan(tenvari.ayanamsa([2415384.5, 2470173.5], definition="formula")).all()
+    assert np.isnan(tenvari.ayanamsa([2818000.5], definition="iae")).all()
     empty = tenvari.ayanamsa(np.array([]))
     assert empty.shape == (0,) and empty.dtype == np.float64
     assert isinstance(tenvari.ayanamsa(2451545.0), float)
@@ -93,11 +103,12 @@ def test_refused(dates, arguments, error):
 
 def test_every_definition_is_listed_and_computes():
     table = tenvari.definitions()
-    assert [sorted(row) for row in table] == [["line", "name", "source"]] * len(table)
-    for row in table:
-        values = tenvari.ayanamsa(JDS[:3], definition=row["name"])
-        assert values.shape == (3,)
-    assert "iae" in [row["name"] for row in table]
+    assert [sorted(row) for row in table] == [["name", "source", "summary"]] * len(table)
+    values = {row["name"]: tenvari.ayanamsa(JDS[:3], definition=row["name"]) for row in table}
+    assert "iae" in values and "formula" in values
+    for name, value in values.items():
+        assert ((value > 22.4) & (value < 24.6)).all(), name
+        assert sum(np.array_equal(value, other) for other in values.values()) == 1, name
 
 
 def test_version_is_the_projects():
