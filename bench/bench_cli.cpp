@@ -22,6 +22,7 @@
 #include "astro/Lahiri.h"
 #include "cli/Batch.h"
 #include "cli/CliMoment.h"
+#include "reference/Definitions.h"
 #include "reference/LahiriReference.h"
 
 #include <benchmark/benchmark.h>
@@ -108,8 +109,10 @@ void batchOverFile(benchmark::State& state, bool withReference) {
         cli::FdSource in(fd);
         cli::FdSink out(sink);
         cli::StringSink err;
-        const int status =
-            cli::runBatch(in, out, err, cli::BatchOptions{withReference, false, path});
+        cli::BatchOptions options;
+        options.reading.withReference = withReference;
+        options.inputName = path;
+        const int status = cli::runBatch(in, out, err, options);
         ::close(fd);
         if (status != 0) {
             state.SkipWithError("the batch refused rows");
@@ -150,6 +153,38 @@ void BM_LahiriReferenceUT(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LahiriReferenceUT);
+
+// One definition of the ledger at random instants of a span of years.
+void definitionOver(benchmark::State& state, const char* name, double firstJd, double lastJd) {
+    std::mt19937_64 random(1956);
+    std::uniform_real_distribution<double> jd(firstJd, lastJd);
+    std::vector<Instant> instants;
+    for (std::size_t i = 0; i < kInstants; ++i) {
+        instants.push_back(InstantFromJulianDate(jd(random), 0.0));
+    }
+    const AyanamsaDefinition* definition = findDefinition(name);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(definition->compute(instants[i]));
+        i = (i + 1) % kInstants;
+    }
+}
+
+void BM_IaeIn1901To2050(benchmark::State& state) {
+    definitionOver(state, "iae", 2415385.5, 2470172.5);
+}
+BENCHMARK(BM_IaeIn1901To2050);
+
+void BM_IaeOutside(benchmark::State& state) {
+    // -3000 .. 1900, where the nutation is eraNut06a's full series.
+    definitionOver(state, "iae", 625307.5, 2415020.5);
+}
+BENCHMARK(BM_IaeOutside);
+
+void BM_TrueChitraIn1901To2050(benchmark::State& state) {
+    definitionOver(state, "true_chitra", 2415385.5, 2470172.5);
+}
+BENCHMARK(BM_TrueChitraIn1901To2050);
 
 void BM_SweAyanamsa(benchmark::State& state) {
     const std::vector<double> instants = randomInstants();

@@ -202,7 +202,7 @@ public:
     }
 
     int run(ByteSource& in) {
-        appendCsvHeader(buffer_, true);
+        appendCsvHeader(buffer_, true, options_.reading);
         LineReader lines(in, [this] { return flush(); });
         std::string_view line;
         bool tooLong = false;
@@ -253,6 +253,7 @@ private:
             return;
         }
         CliMoment moment;
+        moment.calendar = options_.calendar;
         using Parser = FieldProblem (*)(std::string_view, CliMoment&);
         static constexpr Parser kParsers[] = {parseDate, parseTime, parseZone, parseDst};
         for (std::size_t i = 0; i < kFields; ++i) {
@@ -264,9 +265,14 @@ private:
                 return;
             }
         }
-        const CliReading reading = readingOf(moment, options_.withReference);
+        const std::optional<CliReading> reading = readingOf(moment, options_.reading);
+        if (!reading) {
+            refuse(fields, rowPrefix(row_) + ": " + std::string(options_.reading.shown->name) +
+                               " is not defined at this date");
+            return;
+        }
         appendRowStart(fields);
-        appendCsvComputed(buffer_, reading);
+        appendCsvComputed(buffer_, *reading);
         buffer_ += ",\n";
     }
 
@@ -283,7 +289,7 @@ private:
     void refuse(const std::array<std::string_view, kFields>& fields, const std::string& why) {
         refused_ = true;
         appendRowStart(fields);
-        appendCsvComputedEmpty(buffer_);
+        appendCsvComputedEmpty(buffer_, options_.reading);
         buffer_ += ',';
         appendCsvField(buffer_, why);
         buffer_ += '\n';

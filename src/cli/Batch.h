@@ -2,15 +2,17 @@
 #pragma once
 
 #include "cli/ByteStreams.h"
+#include "cli/CliReading.h"
 
 #include <string>
 
 namespace tenvari::cli {
 
 struct BatchOptions {
-    bool withReference = true; // compute the reference columns
-    bool progress = false;     // show a progress line on `err` (a terminal)
-    std::string inputName;     // for messages: the file name, or "standard input"
+    ReadingOptions reading;                   // what each row computes and which columns
+    Calendar calendar = Calendar::Historical; // how the rows' dates are read
+    bool progress = false;                    // show a progress line on `err` (a terminal)
+    std::string inputName;                    // for messages: the file name, or "standard input"
 };
 
 /*

@@ -59,20 +59,30 @@ FieldProblem parseDate(std::string_view text, CliMoment& moment) {
     if (text.empty()) {
         return FieldProblem::Missing;
     }
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') {
+    const bool negative = text[0] == '-';
+    const std::size_t signSize = (negative || text[0] == '+') ? 1 : 0;
+    // The year's digits run to the first '-' after the sign.
+    const std::size_t yearEnd = text.find('-', signSize);
+    const std::size_t yearSize = yearEnd == std::string_view::npos ? 0 : yearEnd - signSize;
+    if (yearSize < 1 || yearSize > 4 || text.size() != yearEnd + 6 || text[yearEnd + 3] != '-') {
         return FieldProblem::DateForm;
     }
-    const int year = digits(text, 0, 4);
-    const int month = digits(text, 5, 2);
-    const int day = digits(text, 8, 2);
-    if (year < 0 || month < 0 || day < 0) {
+    const int digitsOfYear = digits(text, signSize, yearSize);
+    const int month = digits(text, yearEnd + 1, 2);
+    const int day = digits(text, yearEnd + 4, 2);
+    if (digitsOfYear < 0 || month < 0 || day < 0) {
         return FieldProblem::DateForm;
     }
-    if (year < 1901 || year > 2050) {
+    const int year = negative ? -digitsOfYear : digitsOfYear;
+    if (year < -3000 || year > 3000) {
         return FieldProblem::DateRange;
     }
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(month, year)) {
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonthIn(moment.calendar, month, year)) {
         return FieldProblem::DateNotReal;
+    }
+    if (moment.calendar == Calendar::Historical && year == 1582 && month == 10 && day > 4 &&
+        day < 15) {
+        return FieldProblem::DateInGap;
     }
     moment.year = static_cast<std::int16_t>(year);
     moment.month = static_cast<std::int16_t>(month);
@@ -145,9 +155,12 @@ std::string problemText(FieldProblem problem, std::string_view text) {
     case FieldProblem::DateForm:
         return quoted + " is not a date of the form YYYY-MM-DD";
     case FieldProblem::DateRange:
-        return quoted + " lies outside 1901-01-01 to 2050-12-31";
+        return quoted + " lies outside -3000-01-01 to 3000-12-31";
     case FieldProblem::DateNotReal:
         return quoted + " is not a real date";
+    case FieldProblem::DateInGap:
+        return quoted + " does not exist: Julian dates end on 1582-10-04 and Gregorian ones "
+                        "begin on 1582-10-15 (--calendar julian or gregorian reads it in one)";
     case FieldProblem::TimeForm:
         return quoted + " is not a time of the form HH:MM";
     case FieldProblem::TimeRange:

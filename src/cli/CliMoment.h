@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro/BirthMoment.h"
+#include "astro/DateReduction.h"
 
 #include <cstdint>
 #include <string>
@@ -16,7 +17,9 @@ namespace tenvari::cli {
  *  time, the signed zone offset and the daylight-saving flag.
  *
  *  Fields:
- *     year, month, day  int16  a real date of 1901-01-01 .. 2050-12-31
+ *     year, month, day  int16  a real date of -3000-01-01 .. 3000-12-31 in
+ *                              the calendar below (astronomical years:
+ *                              year 0 is 1 BCE)
  *     hour, minute      int16  local clock time, 00:00 .. 23:59
  *     zoneMinutes       int    offset of the zone from Universal Time,
  *                              minutes, east positive, -840 .. +840
@@ -25,6 +28,10 @@ namespace tenvari::cli {
  *                              same numbers)
  *     dst               bool   daylight saving was in force: the clock ran
  *                              one hour ahead of the zone
+ *     calendar          Calendar  how the date is read: Historical (Julian
+ *                              to 1582-10-04, Gregorian from 1582-10-15),
+ *                              Julian or Gregorian (proleptic); set before
+ *                              parseDate
  */
 struct CliMoment {
     std::int16_t year = 1901;
@@ -35,6 +42,7 @@ struct CliMoment {
     int zoneMinutes = 0;
     bool zoneNegative = false;
     bool dst = false;
+    Calendar calendar = Calendar::Historical;
 };
 
 // text equals lowerWord (ASCII lower case) but for the case of ASCII letters.
@@ -48,8 +56,9 @@ enum class FieldProblem {
     None,
     Missing,
     DateForm,    // not YYYY-MM-DD
-    DateRange,   // a year outside 1901..2050
+    DateRange,   // a year outside -3000..3000
     DateNotReal, // no such day: 2001-02-29, 2000-04-31, 2000-13-01
+    DateInGap,   // 1582-10-05 .. 1582-10-14 in the historical reckoning
     TimeForm,    // not HH:MM
     TimeRange,   // 24:00, 12:60
     ZoneForm,    // not +HH:MM or -HH:MM
@@ -73,13 +82,15 @@ enum class FieldProblem {
  *
  *  Notes:
  *
- *  1) DATE is YYYY-MM-DD: four, two and two digits.  The year lies in
- *     1901..2050, the month in 1..12, and the day exists in that month;
- *     February has 29 days in every year divisible by four (exact for
- *     these years).  These are the window's checks: its lists offer the
- *     same years, months and days 1..31, and it refuses 29 February of a
- *     common year, 30 and 31 February and the 31st of April, June,
- *     September and November.
+ *  1) DATE is YYYY-MM-DD: a year of one to four digits with an optional
+ *     sign ("-500-03-21" is 501 BCE), two digits of month and two of day.
+ *     The year lies in -3000..3000, the month in 1..12, and the day exists
+ *     in that month of moment.calendar (DaysInMonthIn).  In the historical
+ *     reckoning 1582-10-05 to 1582-10-14 never existed (DateInGap).  For
+ *     1901..2050 these are the window's checks: its lists offer the same
+ *     years, months and days 1..31, and it refuses 29 February of a common
+ *     year, 30 and 31 February and the 31st of April, June, September and
+ *     November.
  *
  *  2) TIME is H:MM or HH:MM, 00:00..23:59.  Seconds are not taken: the
  *     computation uses hours and minutes only.

@@ -6,12 +6,14 @@
 #include "cli/CliReading.h"
 #include "cli/CliVersion.h"
 #include "cli/ReadingText.h"
+#include "reference/Definitions.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <unistd.h>
 
 namespace tenvari::cli {
@@ -37,6 +39,11 @@ struct Options {
     bool dst = false;
     bool details = false;
     bool noReference = false;
+    bool listDefinitions = false;
+    std::string ayanamsa;
+    std::string calendar;
+    std::optional<double> deltaT;
+    std::vector<std::string> definitionsOnly;
     std::string zone = "+00:00";
     std::string format = "text";
     std::string batch;
@@ -59,6 +66,18 @@ std::string parseArguments(const std::vector<std::string>& arguments, Options& o
     CLI::Option* format = app.add_option("--format", options.format)->type_name("FORMAT");
     CLI::Option* batch = app.add_option("--batch", options.batch)->type_name("FILE");
     app.add_option("moment", options.moment);
+
+    std::vector<std::string> names;
+    for (const AyanamsaDefinition& definition : definitions()) {
+        names.emplace_back(definition.name);
+    }
+    app.add_flag("--definitions", options.listDefinitions);
+    app.add_option("--ayanamsa", options.ayanamsa)->check(CLI::IsMember(names));
+    app.add_option("--calendar", options.calendar)->check(CLI::IsMember({"julian", "gregorian"}));
+    app.add_option("--delta-t", options.deltaT)->check(CLI::Range(-200000.0, 200000.0));
+    app.add_option("--definitions-only", options.definitionsOnly)
+        ->delimiter(',')
+        ->check(CLI::IsMember(names));
 
     // CLI11 takes the arguments last first.
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
@@ -84,6 +103,40 @@ std::string parseArguments(const std::vector<std::string>& arguments, Options& o
     return {};
 }
 
+ReadingOptions readingOptions(const Options& options) {
+    ReadingOptions reading;
+    reading.withReference = !options.noReference;
+    reading.deltaTSeconds = options.deltaT;
+    if (!options.ayanamsa.empty()) {
+        reading.shown = findDefinition(options.ayanamsa);
+    }
+    for (const std::string& name : options.definitionsOnly) {
+        reading.columns.push_back(findDefinition(name));
+    }
+    return reading;
+}
+
+Calendar calendarOf(const Options& options) {
+    if (options.calendar == "julian") {
+        return Calendar::Julian;
+    }
+    return options.calendar == "gregorian" ? Calendar::Gregorian : Calendar::Historical;
+}
+
+// Every definition: its name, what it fixes and where it is published.
+std::string definitionsText() {
+    std::string text;
+    for (const AyanamsaDefinition& definition : definitions()) {
+        text += definition.name;
+        text.append(definition.name.size() < 12 ? 12 - definition.name.size() : 1, ' ');
+        text += definition.summary;
+        text += "\n            source: ";
+        text += definition.source;
+        text += '\n';
+    }
+    return text;
+}
+
 int runBatchCommand(const Options& options, CliStreams& streams) {
     if (!options.moment.empty()) {
         return refuse(streams, "--batch reads its moments from FILE: give no DATE or TIME");
@@ -97,7 +150,8 @@ int runBatchCommand(const Options& options, CliStreams& streams) {
     }
 
     BatchOptions batchOptions;
-    batchOptions.withReference = !options.noReference;
+    batchOptions.reading = readingOptions(options);
+    batchOptions.calendar = calendarOf(options);
     batchOptions.progress = streams.errIsTerminal;
     if (options.batch == "-") {
         batchOptions.inputName = "standard input";
@@ -130,6 +184,7 @@ int runMomentCommand(const Options& options, CliStreams& streams) {
 
     CliMoment moment;
     moment.dst = options.dst;
+    moment.calendar = calendarOf(options);
     const std::string& date = options.moment[0];
     const std::string& time = options.moment[1];
     FieldProblem problem = parseDate(date, moment);
@@ -145,7 +200,12 @@ int runMomentCommand(const Options& options, CliStreams& streams) {
         return refuse(streams, "--zone " + problemText(problem, options.zone));
     }
 
-    const CliReading reading = readingOf(moment, !options.noReference);
+    const std::optional<CliReading> computed = readingOf(moment, readingOptions(options));
+    if (!computed) {
+        return refuse(streams,
+                      "--ayanamsa " + options.ayanamsa + " covers 1901-01-01 to 2050-12-31 only");
+    }
+    const CliReading& reading = *computed;
     const GivenTexts given{date, time, options.zone, moment.dst ? "1" : "0"};
     std::string text;
     if (options.format == "json") {
@@ -172,7 +232,9 @@ std::string usageText() {
 Compute the Lahiri ayanamsa of a moment as the Tenvari window does, and the
 value by the almanac's definition (IAU 2006/2000A models) beside it.
 
-  DATE                   YYYY-MM-DD, a real date from 1901-01-01 to 2050-12-31
+  DATE                   YYYY-MM-DD, a real date from -3000-01-01 to 3000-12-31
+                           (year 0 is 1 BCE; put -- before a negative year:
+                           tenvari-cli -- -500-03-21 12:00)
   TIME                   HH:MM, the local clock time
       --zone=[+-]HH:MM   offset of the local clock from Universal Time, east
                            positive, -14:00 to +14:00 (default +00:00)
@@ -184,6 +246,16 @@ value by the almanac's definition (IAU 2006/2000A models) beside it.
                            standard input) and write a CSV row of results for
                            each, with an error column for refused rows
       --no-reference     leave out the reference values (faster batches)
+      --definitions      list the ayanamsa definitions: name, what, source
+      --ayanamsa=NAME    the definition the result shows (default formula,
+                           the window's, within 1901-2050; iae outside)
+      --definitions-only=NAME,...
+                           carry only these definitions in --details, JSON
+                           and CSV (default all)
+      --calendar=CALENDAR  read DATE in julian or gregorian (proleptic);
+                           by default Julian to 1582-10-04 and Gregorian
+                           from 1582-10-15
+      --delta-t=SECONDS  TT - UT to use instead of the model
   -h, --help             display this help and exit
       --version          output version information and exit
 
@@ -217,6 +289,9 @@ int runCli(const std::vector<std::string>& arguments, CliStreams& streams) {
     }
     if (options.version) {
         return streams.out.write(versionText()) ? kDone : kRefused;
+    }
+    if (options.listDefinitions) {
+        return streams.out.write(definitionsText()) ? kDone : kRefused;
     }
     if (options.batchGiven) {
         return runBatchCommand(options, streams);

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ReadingText.h"
 
-#include "astro/DateReduction.h"
 #include "astro/AngleFormat.h"
+#include "astro/DateReduction.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace tenvari::cli {
 
@@ -53,11 +54,23 @@ void appendLabel(std::string& out, std::string_view label) {
     out.append(label.size() < kWidth ? kWidth - label.size() : 1, ' ');
 }
 
+using Columns = std::vector<const AyanamsaDefinition*>;
+
+Columns columnsOf(const CliReading& reading) {
+    Columns columns;
+    for (const DefinitionReading& column : reading.definitions) {
+        columns.push_back(column.definition);
+    }
+    return columns;
+}
+
 // The computed columns of the machine formats, in their order, handed to a
 // writer: number(name, present, append) for a value that `append` writes,
-// text(name, present, text) for a text. `present` is false for the
-// reference's columns when the reference was not computed.
-template <class Writer> void writeComputed(const CliReading& reading, Writer& writer) {
+// text(name, present, text) for a text, and beginGroup(name) / endGroup()
+// around each definition's five. `present` is false for a value that was not
+// computed or does not exist.
+template <class Writer>
+void writeComputed(const CliReading& reading, const Columns& columns, Writer& writer) {
     writer.number("julian_day_number", true,
                   [&](std::string& out) { appendInt(out, reading.julianDayNumber); });
     writer.number("universal_time_hours", true,
@@ -80,11 +93,46 @@ template <class Writer> void writeComputed(const CliReading& reading, Writer& wr
                 reference ? FormatDegreesHundredths(values.meanDegrees) : std::string());
     writer.number("formula_minus_reference_arcsec", reference,
                   [&](std::string& out) { appendFixed(out, reading.differenceArcsec(), 3); });
+
+    const Instant& instant = reading.instant;
+    writer.number("jd_ut", true,
+                  [&](std::string& out) { appendFixed(out, instant.julianDateUt(), 8); });
+    writer.number("jd_tt", true,
+                  [&](std::string& out) { appendFixed(out, instant.julianDateTt(), 8); });
+    writer.number("delta_t_seconds", true,
+                  [&](std::string& out) { appendFixed(out, instant.deltaTSeconds, 3); });
+    writer.text("calendar", true, calendarName(reading));
+
+    writer.beginDefinitions();
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        static const AyanamsaValue kNone;
+        const AyanamsaValue& value =
+            i < reading.definitions.size() ? reading.definitions[i].value : kNone;
+        const bool hasTrue = value.trueDegrees.has_value();
+        const bool hasMean = value.meanDegrees.has_value();
+        writer.beginGroup(columns[i]->name);
+        writer.number("true_deg", hasTrue,
+                      [&](std::string& out) { appendFixed(out, *value.trueDegrees, 9); });
+        writer.number("mean_deg", hasMean,
+                      [&](std::string& out) { appendFixed(out, *value.meanDegrees, 9); });
+        writer.text("true_text", hasTrue,
+                    hasTrue ? FormatDegreesHundredths(*value.trueDegrees) : std::string());
+        writer.text("mean_text", hasMean,
+                    hasMean ? FormatDegreesHundredths(*value.meanDegrees) : std::string());
+        writer.number("true_minus_iae_arcsec", hasTrue && reference, [&](std::string& out) {
+            appendFixed(out, values.trueDifferenceArcsec(*value.trueDegrees), 3);
+        });
+        writer.endGroup();
+    }
+    writer.endDefinitions();
 }
 
-// `, "name": value` for each column; null for an absent one.
+// `, "name": value` for each column; null for an absent one. The
+// definitions form one object of objects, keyed by name.
 struct JsonColumns {
     std::string& out;
+    bool first = false; // the next key opens an object
+
     template <class Append> void number(std::string_view name, bool present, Append&& append) {
         key(name);
         if (present) {
@@ -102,20 +150,41 @@ struct JsonColumns {
         }
     }
     void key(std::string_view name) {
-        out += ", \"";
+        out += first ? "\"" : ", \"";
+        first = false;
         out += name;
         out += "\": ";
+    }
+    void beginDefinitions() {
+        key("definitions");
+        out += '{';
+        first = true;
+    }
+    void endDefinitions() {
+        out += '}';
+        first = false;
+    }
+    void beginGroup(std::string_view name) {
+        key(name);
+        out += '{';
+        first = true;
+    }
+    void endGroup() {
+        out += '}';
+        first = false;
     }
 };
 
 // The values, comma-separated; an absent one is empty. Write::Names
 // writes the column names instead (the header), Write::Empty only the
-// commas (a refused batch row).
+// commas (a refused batch row). A definition's columns are named after it:
+// iae_true_deg.
 struct CsvColumns {
     enum class Write { Values, Names, Empty };
     std::string& out;
     Write write = Write::Values;
     bool first = true;
+    std::string_view group{};
 
     template <class Append> void number(std::string_view name, bool present, Append&& append) {
         if (next(name) && present) {
@@ -135,10 +204,18 @@ struct CsvColumns {
         }
         first = false;
         if (write == Write::Names) {
+            if (!group.empty()) {
+                out += group;
+                out += '_';
+            }
             out += name;
         }
         return write == Write::Values;
     }
+    void beginDefinitions() {}
+    void endDefinitions() {}
+    void beginGroup(std::string_view name) { group = name; }
+    void endGroup() { group = {}; }
 };
 
 } // namespace
@@ -225,6 +302,59 @@ void appendPlainLine(std::string& out, const CliReading& reading) {
     out += '\n';
 }
 
+namespace {
+
+// "23.250182778°  23° 15' 0.66\"" or "none".
+void appendDegreesAndText(std::string& out, const std::optional<double>& degrees) {
+    if (!degrees) {
+        out += "none";
+        return;
+    }
+    appendFixed(out, *degrees, 9);
+    out += "\xC2\xB0  ";
+    out += FormatDegreesHundredths(*degrees);
+}
+
+// The instant's other forms and every definition's values, after the
+// reading's own lines.
+void appendDefinitionDetails(std::string& out, const CliReading& reading) {
+    appendLabel(out, "Shown definition");
+    out += reading.shown != nullptr ? reading.shown->name : std::string_view("formula");
+    out += '\n';
+    appendLabel(out, "Calendar");
+    out += calendarName(reading);
+    out += '\n';
+    appendLabel(out, "Delta T");
+    appendFixed(out, reading.instant.deltaTSeconds, 3);
+    out += " s (TT - UT)\n";
+    appendLabel(out, "Julian Date, UT");
+    appendFixed(out, reading.instant.julianDateUt(), 8);
+    out += '\n';
+    appendLabel(out, "Julian Date, TT");
+    appendFixed(out, reading.instant.julianDateTt(), 8);
+    out += '\n';
+    for (const DefinitionReading& column : reading.definitions) {
+        const AyanamsaValue& value = column.value;
+        appendLabel(out, column.definition->name);
+        if (!value.trueDegrees && !value.meanDegrees) {
+            out += reading.hasReference ? "not defined at this date\n" : "not computed\n";
+            continue;
+        }
+        out += "true ";
+        appendDegreesAndText(out, value.trueDegrees);
+        out += "; mean ";
+        appendDegreesAndText(out, value.meanDegrees);
+        if (value.trueDegrees && reading.hasReference) {
+            out += "; true - iae ";
+            appendSigned(out, reading.reference.trueDifferenceArcsec(*value.trueDegrees), 3);
+            out += '"';
+        }
+        out += '\n';
+    }
+}
+
+} // namespace
+
 void appendDetails(std::string& out, const GivenTexts& given, const CliMoment& moment,
                    const CliReading& reading) {
     appendPlainLine(out, reading);
@@ -254,6 +384,7 @@ void appendDetails(std::string& out, const GivenTexts& given, const CliMoment& m
     out += reading.text;
     out += '\n';
     if (!reading.hasReference) {
+        appendDefinitionDetails(out, reading);
         return;
     }
     appendLabel(out, "Reference, true");
@@ -266,9 +397,16 @@ void appendDetails(std::string& out, const GivenTexts& given, const CliMoment& m
     out += "\xC2\xB0  ";
     out += FormatDegreesHundredths(reading.reference.meanDegrees);
     out += '\n';
-    appendLabel(out, "Formula - reference");
-    appendSigned(out, reading.differenceArcsec(), 3);
-    out += "\" (formula less the true reference value)\n";
+    if (reading.shown != nullptr && reading.shown->name != "formula") {
+        appendLabel(out, "Shown - reference");
+        appendSigned(out, reading.differenceArcsec(), 3);
+        out += "\" (the shown value less the true reference value)\n";
+    } else {
+        appendLabel(out, "Formula - reference");
+        appendSigned(out, reading.differenceArcsec(), 3);
+        out += "\" (formula less the true reference value)\n";
+    }
+    appendDefinitionDetails(out, reading);
 }
 
 void appendJson(std::string& out, const GivenTexts& given, const CliMoment& moment,
@@ -281,22 +419,25 @@ void appendJson(std::string& out, const GivenTexts& given, const CliMoment& mome
     appendJsonString(out, given.zone);
     out += moment.dst ? ", \"dst\": true" : ", \"dst\": false";
     JsonColumns columns{out};
-    writeComputed(reading, columns);
+    writeComputed(reading, columnsOf(reading), columns);
     out += "}\n";
 }
 
-void appendCsvHeader(std::string& out, bool batch) {
+void appendCsvHeader(std::string& out, bool batch, const ReadingOptions& options) {
     if (batch) {
         out += "row,";
     }
     out += "date,time,zone,dst,";
     CsvColumns columns{out, CsvColumns::Write::Names};
-    writeComputed(CliReading{}, columns);
+    writeComputed(CliReading{}, options.columnList(), columns);
     out += batch ? ",error\n" : "\n";
 }
 
 void appendCsv(std::string& out, const GivenTexts& given, const CliReading& reading) {
-    appendCsvHeader(out, false);
+    CsvColumns header{out, CsvColumns::Write::Names};
+    out += "date,time,zone,dst,";
+    writeComputed(CliReading{}, columnsOf(reading), header);
+    out += '\n';
     appendCsvField(out, given.date);
     out += ',';
     appendCsvField(out, given.time);
@@ -311,12 +452,12 @@ void appendCsv(std::string& out, const GivenTexts& given, const CliReading& read
 
 void appendCsvComputed(std::string& out, const CliReading& reading) {
     CsvColumns columns{out};
-    writeComputed(reading, columns);
+    writeComputed(reading, columnsOf(reading), columns);
 }
 
-void appendCsvComputedEmpty(std::string& out) {
+void appendCsvComputedEmpty(std::string& out, const ReadingOptions& options) {
     CsvColumns columns{out, CsvColumns::Write::Empty};
-    writeComputed(CliReading{}, columns);
+    writeComputed(CliReading{}, options.columnList(), columns);
 }
 
 } // namespace tenvari::cli

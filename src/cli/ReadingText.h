@@ -37,7 +37,24 @@ struct GivenTexts {
  *                                      D° M' S.ss"
  *     formula_minus_reference_arcsec   ayanamsa_deg less reference_true_deg
  *                                      in arcseconds, 3 decimals
- *  A batch adds `row` in front and `error` at the end.
+ *     jd_ut, jd_tt                     the Julian Dates in UT and TT, 8
+ *                                      decimals
+ *     delta_t_seconds                  TT - UT used, 3 decimals
+ *     calendar                         julian or gregorian: how the date
+ *                                      was read
+ *     NAME_true_deg, NAME_mean_deg     for each definition NAME of the
+ *                                      ledger (all, or those asked for):
+ *                                      9 decimals; empty or null where the
+ *                                      definition has no such value
+ *     NAME_true_text, NAME_mean_text   D° M' S.ss"
+ *     NAME_true_minus_iae_arcsec       NAME_true_deg less iae's true value,
+ *                                      arcseconds, 3 decimals
+ *  In JSON the definitions' values form one object "definitions" keyed by
+ *  NAME, each holding true_deg .. true_minus_iae_arcsec.  The shown value
+ *  (ayanamsa_deg, ayanamsa_text and the plain line) is the window's
+ *  formula unless another definition is asked for; the formula_minus_
+ *  column then compares that value.  A batch adds `row` in front and
+ *  `error` at the end.
  */
 
 // 23° 7' 21"  Friday, and a line end: the window's label and weekday.
@@ -55,14 +72,14 @@ void appendJson(std::string& out, const GivenTexts& given, const CliMoment& mome
 void appendCsv(std::string& out, const GivenTexts& given, const CliReading& reading);
 
 // The header line; for a batch with `row` and `error`.
-void appendCsvHeader(std::string& out, bool batch);
+void appendCsvHeader(std::string& out, bool batch, const ReadingOptions& options);
 
-// The computed columns julian_day_number .. formula_minus_reference_arcsec,
+// The computed columns julian_day_number .. the definitions' columns,
 // comma-separated, without a leading or trailing comma.
 void appendCsvComputed(std::string& out, const CliReading& reading);
 
 // As many empty computed columns, for a batch row that was refused.
-void appendCsvComputedEmpty(std::string& out);
+void appendCsvComputedEmpty(std::string& out, const ReadingOptions& options);
 
 /*
  *  appendFixed

@@ -2,6 +2,7 @@
 #include "reference/LahiriReference.h"
 
 #include "reference/Nutation.h"
+#include "reference/Precession.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -15,21 +16,13 @@ namespace {
 constexpr double kEpoch = 2435553.5;
 constexpr double kDefiningArcsec = 23.0 * 3600.0 + 15.0 * 60.0 + 0.658;
 
-// General precession in longitude p_A of IAU 2006, radians.
-double generalPrecession(double tt1, double tt2) {
-    double eps0, psia, oma, bpa, bqa, pia, bpia, epsa, chia, za, zetaa, thetaa, pa, gam, phi, psi;
-    eraP06e(tt1, tt2, &eps0, &psia, &oma, &bpa, &bqa, &pia, &bpia, &epsa, &chia, &za, &zetaa,
-            &thetaa, &pa, &gam, &phi, &psi);
-    return pa;
-}
-
 // The mean ayanamsa at the epoch less p_A there, arcseconds; computed once.
 double meanAtEpochLessPrecession() {
     static const double value = [] {
         double dpsi = 0.0;
         double deps = 0.0;
         eraNut06a(kEpoch, 0.0, &dpsi, &deps);
-        return kDefiningArcsec - dpsi * ERFA_DR2AS - generalPrecession(kEpoch, 0.0) * ERFA_DR2AS;
+        return kDefiningArcsec - dpsi * ERFA_DR2AS - GeneralPrecession(kEpoch, 0.0) * ERFA_DR2AS;
     }();
     return value;
 }
@@ -38,7 +31,7 @@ double meanAtEpochLessPrecession() {
 
 LahiriReference LahiriReferenceTT(double tt1, double tt2) {
     const double meanArcsec =
-        meanAtEpochLessPrecession() + generalPrecession(tt1, tt2) * ERFA_DR2AS;
+        meanAtEpochLessPrecession() + GeneralPrecession(tt1, tt2) * ERFA_DR2AS;
     const double trueArcsec = meanArcsec + NutationInLongitude(tt1, tt2) * ERFA_DR2AS;
     return LahiriReference{.trueDegrees = trueArcsec / 3600.0, .meanDegrees = meanArcsec / 3600.0};
 }

@@ -53,13 +53,14 @@ struct LahiriReference {
  *        true(t) = mean(t) + Delta psi(t)
  *     so that true(t0) is the defining value.
  *
- *  2) p_A is the "pa" of eraP06e.  Delta psi at t0 is eraNut06a's;
+ *  2) p_A is GeneralPrecession's: the "pa" of eraP06e from the year 1000
+ *     on, the long-term model before.  Delta psi at t0 is eraNut06a's;
  *     Delta psi at t is NutationInLongitude's, which follows eraNut06a
- *     within 0.05 mas over 1901-2050 (see there).
+ *     within 0.05 mas over 1901-2050 and is eraNut06a itself outside.
  *
- *  3) Both models are polynomial and trigonometric series fitted for the
- *     centuries around 2000; far outside 1901-2050 the result is evaluated
- *     the same way but its accuracy falls off.
+ *  3) The nutation series is fitted for the centuries around 2000; over
+ *     -3000..+3000 its luni-solar terms keep their sense, and it moves the
+ *     true value by at most some 19" about the mean one.
  *
  *  4) No other ayanamsa definition is implied: in particular the
  *     formula of LahiriCorrection differs from this one by up to a few

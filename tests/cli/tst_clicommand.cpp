@@ -69,6 +69,7 @@ private slots:
     void batch();
     void batchInSmallPieces();
     void batchLongLineAndFile();
+    void batchCalendarAndColumns();
     void realExecutable();
 };
 
@@ -87,6 +88,16 @@ void tst_CliCommand::oneMoment_data() {
                                           << "24° 34' 23\"  Saturday\n";
     QTest::newRow("options first, west zone") << "--zone -05:00 --dst 2000-01-01 12:00"
                                               << "23° 51' 14\"  Saturday\n";
+    // Outside the window's years the ephemeris' definition is shown; the
+    // weekday runs on across the calendar change.
+    QTest::newRow("negative year after --") << "-- -500-03-21 12:00"
+                                            << "-10° 52' 7\"  Friday\n";
+    QTest::newRow("last Julian day") << "1582-10-04 12:00"
+                                     << "18° 2' 19\"  Thursday\n";
+    QTest::newRow("first Gregorian day") << "1582-10-15 12:00"
+                                         << "18° 2' 20\"  Friday\n";
+    QTest::newRow("--ayanamsa icrc") << "2000-01-01 12:00 --ayanamsa icrc"
+                                     << "23° 51' 10\"  Saturday\n";
 }
 
 void tst_CliCommand::oneMoment() {
@@ -103,8 +114,22 @@ void tst_CliCommand::refused_data() {
     QTest::addColumn<QString>("message");
     QTest::newRow("impossible date") << "2001-02-29 00:00"
                                      << "tenvari-cli: DATE '2001-02-29' is not a real date";
-    QTest::newRow("year before 1901") << "1900-12-31 00:00"
-                                      << "1901-01-01 to 2050-12-31";
+    QTest::newRow("year after 3000") << "3001-01-01 00:00"
+                                     << "-3000-01-01 to 3000-12-31";
+    QTest::newRow("day of the calendar change") << "1582-10-10 12:00"
+                                                << "--calendar";
+    QTest::newRow("1900-02-29 Gregorian") << "1900-02-29 12:00"
+                                          << "DATE '1900-02-29' is not a real date";
+    QTest::newRow("formula outside its years") << "1800-01-01 00:00 --ayanamsa formula"
+                                               << "1901-01-01 to 2050-12-31 only";
+    QTest::newRow("unknown definition") << "2000-01-01 12:00 --ayanamsa lahiri"
+                                        << "--ayanamsa";
+    QTest::newRow("unknown calendar") << "2000-01-01 12:00 --calendar roman"
+                                      << "--calendar";
+    QTest::newRow("Delta T not a number") << "2000-01-01 12:00 --delta-t soon"
+                                          << "--delta-t";
+    QTest::newRow("unknown definition kept") << "2000-01-01 12:00 --definitions-only iae,x"
+                                             << "--definitions-only";
     QTest::newRow("24:00") << "2000-01-01 24:00"
                            << "TIME '24:00'";
     QTest::newRow("+14:61") << "2000-01-01 12:00 --zone +14:61"
@@ -163,6 +188,19 @@ void tst_CliCommand::details() {
     shows("Reference, true", QStringLiteral("23° 7' 18."));
     shows("Reference, mean", QStringLiteral("23° 7' 31."));
     shows("Formula - reference", QStringLiteral("+2.7"));
+    shows("Delta T", QStringLiteral(" 28.0"));
+    shows("Julian Date, UT", QStringLiteral(" 2432412.27083333"));
+    shows("true_chitra", QStringLiteral("true - iae -54."));
+    shows("icrc", QStringLiteral("true - iae -0.658\""));
+
+    // The list of definitions names each with its source.
+    const CliOutput list = runCliCaptured({"--definitions"});
+    QCOMPARE(list.status, 0);
+    for (const char* name : {"formula ", "iae ", "icrc ", "vp285 ", "true_chitra "})
+        QVERIFY2(list.out.find(std::string("\n") + name) != std::string::npos ||
+                     list.out.rfind(name, 0) == 0,
+                 name);
+    QCOMPARE(QString::fromStdString(list.out).count(QStringLiteral("source: ")), 5);
 }
 
 void tst_CliCommand::machineFormats() {
@@ -187,7 +225,19 @@ void tst_CliCommand::machineFormats() {
     QCOMPARE(csv.status, 0);
     const QStringList rows = lines(csv.out);
     QCOMPARE(rows.size(), 2);
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+    // The definitions' object of objects becomes columns NAME_FIELD.
+    QJsonObject flat = object;
+    flat.remove(QStringLiteral("definitions"));
+    const QJsonObject definitions = object.value(QStringLiteral("definitions")).toObject();
+    QCOMPARE(definitions.size(), 5);
+    for (auto d = definitions.constBegin(); d != definitions.constEnd(); ++d) {
+        const QJsonObject fields = d->toObject();
+        QCOMPARE(fields.size(), 5);
+        for (auto f = fields.constBegin(); f != fields.constEnd(); ++f)
+            flat.insert(d.key() + QLatin1Char('_') + f.key(), f.value());
+    }
+    QCOMPARE(flat.size(), rows[0].count(QLatin1Char(',')) + 1);
+    for (auto it = flat.constBegin(); it != flat.constEnd(); ++it) {
         const QString value = it->isString() ? it->toString()
                               : it->isBool() ? QString::number(int(it->toBool()))
                                              : QString();
@@ -197,6 +247,11 @@ void tst_CliCommand::machineFormats() {
         else
             QCOMPARE(field, value);
     }
+    QCOMPARE(object.value(QStringLiteral("calendar")).toString(), QStringLiteral("gregorian"));
+    QCOMPARE(object.value(QStringLiteral("jd_ut")).toDouble(), 2451545.0);
+    const double deltaT = object.value(QStringLiteral("delta_t_seconds")).toDouble();
+    QCOMPARE(object.value(QStringLiteral("jd_tt")).toDouble(),
+             2451545.0 + std::round(deltaT / 86400.0 * 1e8) / 1e8);
 
     // Without the reference its fields are null.
     const CliOutput bare =
@@ -204,6 +259,22 @@ void tst_CliCommand::machineFormats() {
     const QJsonObject bareObject = QJsonDocument::fromJson(bare.out.c_str()).object();
     QVERIFY(bareObject.value(QStringLiteral("reference_true_deg")).isNull());
     QCOMPARE(bareObject.value(QStringLiteral("ayanamsa_deg")).toDouble(), ayanamsa);
+    const QJsonObject bareIae = bareObject.value(QStringLiteral("definitions"))
+                                    .toObject()
+                                    .value(QStringLiteral("iae"))
+                                    .toObject();
+    QVERIFY(bareIae.value(QStringLiteral("true_deg")).isNull());
+
+    // Before the window's years the formula has no value: null, not zero.
+    const CliOutput early = runCliCaptured(words(QStringLiteral("1800-01-01 00:00 --format json")));
+    const QJsonObject earlyFormula = QJsonDocument::fromJson(early.out.c_str())
+                                         .object()
+                                         .value(QStringLiteral("definitions"))
+                                         .toObject()
+                                         .value(QStringLiteral("formula"))
+                                         .toObject();
+    QVERIFY(earlyFormula.value(QStringLiteral("mean_deg")).isNull());
+    QVERIFY(earlyFormula.value(QStringLiteral("true_text")).isNull());
 }
 
 void tst_CliCommand::batch() {
@@ -280,7 +351,9 @@ void tst_CliCommand::batchInSmallPieces() {
         StringSource in(input, pieces[i]);
         StringSink out;
         StringSink err;
-        QCOMPARE(runBatch(in, out, err, BatchOptions{true, false, "input"}), 0);
+        BatchOptions options;
+        options.inputName = "input";
+        QCOMPARE(runBatch(in, out, err, options), 0);
         QCOMPARE(QString::fromStdString(err.text()), QString());
         outputs[i] = out.text();
     }
@@ -303,6 +376,25 @@ void tst_CliCommand::batchLongLineAndFile() {
     QCOMPARE(csvField(out[0], out[2], QStringLiteral("ayanamsa_text")),
              QString::fromUtf8("23° 51' 14\""));
     QCOMPARE(csvField(out[0], out[2], QStringLiteral("reference_true_deg")), QString());
+}
+
+void tst_CliCommand::batchCalendarAndColumns() {
+    // The run's options reach every row: the calendar reads the dates, the
+    // chosen definitions alone get columns.
+    const CliOutput run =
+        runCliCaptured(words(QStringLiteral("--batch - --calendar julian --definitions-only icrc")),
+                       "1900-02-29,12:00,+00:00\n1582-10-10,00:00,+00:00\n");
+    QCOMPARE(QString::fromStdString(run.err), QString());
+    QCOMPARE(run.status, 0);
+    const QStringList out = lines(run.out);
+    QCOMPARE(out.size(), 3);
+    QVERIFY(out[0].contains(QStringLiteral(",icrc_true_deg,")));
+    QVERIFY(!out[0].contains(QStringLiteral(",iae_true_deg")));
+    QCOMPARE(csvField(out[0], out[1], QStringLiteral("calendar")), QStringLiteral("julian"));
+    QCOMPARE(csvField(out[0], out[2], QStringLiteral("julian_day_number")),
+             QStringLiteral("2299166"));
+    QCOMPARE(csvField(out[0], out[2], QStringLiteral("icrc_true_minus_iae_arcsec")),
+             QStringLiteral("-0.658"));
 }
 
 void tst_CliCommand::realExecutable() {

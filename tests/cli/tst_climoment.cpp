@@ -17,6 +17,8 @@ using namespace tenvari::cli;
 Q_DECLARE_METATYPE(tenvari::cli::MomentField)
 Q_DECLARE_METATYPE(tenvari::cli::FieldProblem)
 
+Q_DECLARE_METATYPE(tenvari::Calendar)
+
 class tst_CliMoment : public QObject {
     Q_OBJECT
 private slots:
@@ -25,6 +27,8 @@ private slots:
     void toWindow_data();
     void toWindow();
     void windowsCorrection();
+    void namedCalendar_data();
+    void namedCalendar();
 };
 
 void tst_CliMoment::fields_data() {
@@ -56,8 +60,22 @@ void tst_CliMoment::fields_data() {
     row("2000-13-01", F::Date, P::DateNotReal);
     row("2000-00-10", F::Date, P::DateNotReal);
     row("2000-01-00", F::Date, P::DateNotReal);
-    row("1900-12-31", F::Date, P::DateRange);
-    row("2051-01-01", F::Date, P::DateRange);
+    row("1900-12-31", F::Date, P::None);
+    row("1900-02-29", F::Date, P::DateNotReal);
+    row("1500-02-29", F::Date, P::None);
+    row("1582-10-04", F::Date, P::None);
+    row("1582-10-05", F::Date, P::DateInGap);
+    row("1582-10-14", F::Date, P::DateInGap);
+    row("1582-10-15", F::Date, P::None);
+    row("-3000-01-01", F::Date, P::None);
+    row("-3001-12-31", F::Date, P::DateRange);
+    row("3000-12-31", F::Date, P::None);
+    row("3001-01-01", F::Date, P::DateRange);
+    row("-500-03-21", F::Date, P::None);
+    row("0-02-29", F::Date, P::None);
+    row("12345-01-01", F::Date, P::DateForm);
+    row("--500-01-01", F::Date, P::DateForm);
+    row("-", F::Date, P::DateForm);
     row("1947-8-15", F::Date, P::DateForm);
     row("1947/08/15", F::Date, P::DateForm);
     row("19470815xx", F::Date, P::DateForm);
@@ -177,6 +195,36 @@ void tst_CliMoment::windowsCorrection() {
             QFAIL(qPrintable(QStringLiteral("expected %1 got %2")
                                  .arg(expected, 0, 'g', 17)
                                  .arg(got, 0, 'g', 17)));
+    }
+}
+
+void tst_CliMoment::namedCalendar_data() {
+    QTest::addColumn<Calendar>("calendar");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<FieldProblem>("problem");
+    QTest::addColumn<int>("jdn"); // of an accepted date, in that calendar
+    QTest::newRow("1582-10-10 proleptic Gregorian")
+        << Calendar::Gregorian << "1582-10-10" << FieldProblem::None << 2299156;
+    QTest::newRow("1582-10-10 proleptic Julian")
+        << Calendar::Julian << "1582-10-10" << FieldProblem::None << 2299166;
+    QTest::newRow("1900-02-29 Julian")
+        << Calendar::Julian << "1900-02-29" << FieldProblem::None << 2415092;
+    QTest::newRow("1700-02-29 Gregorian")
+        << Calendar::Gregorian << "1700-02-29" << FieldProblem::DateNotReal << 0;
+    QTest::newRow("0-02-29 Gregorian, year 0 divisible by 400")
+        << Calendar::Gregorian << "0-02-29" << FieldProblem::None << 1721119;
+}
+
+void tst_CliMoment::namedCalendar() {
+    QFETCH(Calendar, calendar);
+    QFETCH(QString, text);
+    QFETCH(FieldProblem, problem);
+    QFETCH(int, jdn);
+    CliMoment moment;
+    moment.calendar = calendar;
+    QCOMPARE(parseDate(text.toStdString(), moment), problem);
+    if (problem == FieldProblem::None) {
+        QCOMPARE(readingOf(moment, false).julianDayNumber, jdn);
     }
 }
 
