@@ -7,8 +7,11 @@
 #include "cli/CliVersion.h"
 #include "cli/CommandLine.h"
 
+#include <charconv>
+#include <optional>
 #include <pybind11/numpy.h>
 #include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,12 +39,26 @@ std::string refusalText(const std::string& err) {
 }
 
 Reading readingOf(const std::string& date, const std::string& time, const std::string& zone,
-                  bool dst) {
+                  bool dst, const std::optional<std::string>& calendar,
+                  const std::optional<std::string>& ayanamsa, const std::optional<double>& deltaT) {
     // Every text is an option's value or follows "--", so none is taken
-    // for an option of its own.
+    // for an option of its own (a negative year included).
     std::vector<std::string> arguments = {"--format=json", "--zone=" + zone};
     if (dst) {
         arguments.emplace_back("--dst");
+    }
+    if (calendar) {
+        arguments.push_back("--calendar=" + *calendar);
+    }
+    if (ayanamsa) {
+        arguments.push_back("--ayanamsa=" + *ayanamsa);
+    }
+    if (deltaT) {
+        // The shortest text that reads back as the same double.
+        char buffer[32];
+        arguments.push_back(
+            "--delta-t=" +
+            std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, *deltaT).ptr));
     }
     arguments.insert(arguments.end(), {"--", date, time});
     const cli::CliOutput output = cli::runCliCaptured(arguments);
@@ -187,19 +204,28 @@ tenvari-cli(1)). as_dict() returns them all.)")
         .def("__repr__", &readingRepr);
 
     module.def("reading", &readingOf, py::arg("date"), py::arg("time"), py::kw_only(),
-               py::arg("zone") = "+00:00", py::arg("dst") = false,
+               py::arg("zone") = "+00:00", py::arg("dst") = false, py::arg("calendar") = py::none(),
+               py::arg("ayanamsa") = py::none(), py::arg("delta_t") = py::none(),
                R"(The reading of one moment, as tenvari-cli gives it.
 
 Args:
-    date: "YYYY-MM-DD", a real date from 1901-01-01 to 2050-12-31.
+    date: "YYYY-MM-DD", a real date from -3000-01-01 to 3000-12-31 (year 0
+        is 1 BCE).
     time: "HH:MM", the local clock time.
     zone: "+HH:MM" or "-HH:MM", the offset of the local clock from
         Universal Time, east positive, -14:00 to +14:00.
     dst: daylight saving was in force (the clock ran one hour ahead).
+    calendar: "julian" or "gregorian" (proleptic); by default Julian to
+        1582-10-04 and Gregorian from 1582-10-15 (tenvari-cli --calendar).
+    ayanamsa: the definition the shown value (ayanamsa_deg, ayanamsa_text)
+        takes, a name from definitions(); by default the window's formula
+        within 1901-2050 and iae outside (tenvari-cli --ayanamsa).
+    delta_t: TT - UT in seconds instead of the model (tenvari-cli --delta-t).
 
 Returns:
     Reading: the fields of `tenvari-cli --format json` for the same
-    arguments, with the same names and values.
+    arguments, with the same names and values; the definitions' values
+    are the dict `definitions`, keyed by name.
 
 Raises:
     ValueError: a text was refused; the message is tenvari-cli's, e.g.
