@@ -14,10 +14,12 @@ cd "$(dirname "$0")"
 
 # qt6-qpa-plugins: the VNC platform, on which the real link opener is tested headless.
 # liberfa-dev: the IAU models of the reference ayanamsa. libcli11-dev: tenvari-cli's options.
+# qt6-tools-dev, qt6-l10n-tools: lupdate and lrelease for the translations; fonts-noto-core:
+# a Devanagari face, for the Hindi window and the tests that measure its texts.
 # python3-dev, pybind11-dev: the Python module; pytest, NumPy, pandas and Dask: its tests.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-qpa-plugins fonts-dejavu-core
-    liberfa-dev libcli11-dev python3-dev pybind11-dev python3-pytest python3-numpy
-    python3-pandas python3-dask python3-distributed)
+    liberfa-dev libcli11-dev qt6-tools-dev qt6-l10n-tools fonts-noto-core python3-dev
+    pybind11-dev python3-pytest python3-numpy python3-pandas python3-dask python3-distributed)
 # The benchmarks only: Google Benchmark, and the Swiss Ephemeris library that
 # bench_cli compares the reference with (never linked into the programs).
 bench_packages=(libbenchmark-dev libswe-dev)

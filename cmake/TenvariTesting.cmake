@@ -22,7 +22,7 @@ function(tenvari_add_tests)
     set(environment
         "HOME=${home}" "XDG_CONFIG_HOME=${home}/config" "XDG_DATA_HOME=${home}/data"
         "XDG_CACHE_HOME=${home}/cache" "XDG_RUNTIME_DIR=${home}/runtime"
-        "LC_ALL=C.UTF-8" "LANG=C.UTF-8"
+        "LC_ALL=C.UTF-8" "LANG=C.UTF-8" "LANGUAGE="
         "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0"
         "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0"
         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")

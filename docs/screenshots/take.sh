@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Takes the README's two screenshots of Tenvari under Xvfb, driven from the
+# Takes the README's screenshots of Tenvari under Xvfb, driven from the
 # keyboard as a user would: the input layout as the program starts, and the
-# result of a reading (15 August 1947, 00:00, time zone 5:30 East).
+# result of a reading (15 August 1947, 00:00, time zone 5:30 East), in
+# English and, the same reading, in Hindi.
 #
-#   docs/screenshots/take.sh        writes docs/screenshots/input.png and result.png
+#   docs/screenshots/take.sh        writes docs/screenshots/input.png, result.png
+#                                   and result-hi.png
 #
 # TENVARI_BIN: the program (default build/default/src/app/tenvari, which
 # ./dev.sh test builds). Needs xvfb, xdotool and imagemagick.
@@ -32,30 +34,48 @@ cleanup() {
 trap cleanup EXIT
 mkdir -p "$home/config" "$home/runtime"
 chmod 700 "$home/runtime"
-HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime LC_ALL=C.UTF-8 \
-    "$tenvari" &
-pid=$!
+# start LANGUAGE: starts a fresh copy in that language ("" for English) and
+# waits for its window.
+start() {
+    HOME=$home XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime LC_ALL=C.UTF-8 \
+        LANGUAGE=$1 "$tenvari" &
+    pid=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tenvari v[0-9.]+$' | head -n 1)
+    xdotool windowfocus --sync "$window"
+    sleep 1
+}
 
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tenvari v[0-9.]+$' | head -n 1)
-xdotool windowfocus --sync "$window"
-sleep 1
+stop() {
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    pid=""
+}
 
 # Without the time stamps ImageMagick writes, so an unchanged window gives
 # an unchanged file.
 shot() { import -window "$window" -strip "$out/$1"; }
 
-shot input.png
+# Name, then month (Down from January; a list also selects what is typed),
+# day and year, hour and minute as they start (00:00), then the zone;
+# File > Get My Ayanamsa Reading (Alt+F in every language).
+reading() {
+    xdotool type --delay 60 "Asha"
+    xdotool key Tab && xdotool key Down Down Down Down Down Down Down
+    xdotool key Tab && xdotool type --delay 60 "15"
+    xdotool key Tab && xdotool type --delay 60 "1947"
+    xdotool key Tab Tab Tab Tab && xdotool type --delay 60 "5"
+    xdotool key Tab && xdotool type --delay 60 "30"
+    xdotool key alt+f Return
+    sleep 1
+}
 
-# Name, then month, day and year (a list selects what is typed), hour and
-# minute as they start (00:00), then the zone.
-xdotool type --delay 60 "Asha"
-xdotool key Tab && xdotool type --delay 60 "Aug"
-xdotool key Tab && xdotool type --delay 60 "15"
-xdotool key Tab && xdotool type --delay 60 "1947"
-xdotool key Tab Tab Tab Tab && xdotool type --delay 60 "5"
-xdotool key Tab && xdotool type --delay 60 "30"
-# File > Get My Ayanamsa Reading
-xdotool key alt+f Return
-sleep 1
+start ""
+shot input.png
+reading
 shot result.png
-echo "wrote $out/input.png and $out/result.png"
+stop
+
+start hi
+reading
+shot result-hi.png
+echo "wrote $out/input.png, $out/result.png and $out/result-hi.png"

@@ -13,8 +13,10 @@
 #include "shell/StartUp.h"
 #include "widgets/AppIcon.h"
 #include "widgets/ProgramStyle.h"
+#include "widgets/Translations.h"
 
 #include <QApplication>
+#include <QLocale>
 
 using namespace tenvari;
 
@@ -30,6 +32,9 @@ int main(int argc, char* argv[]) {
     // The desktop entry's name: ties the window to the entry and its icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication app(argc, argv);
+    // The desktop's language (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); English
+    // when no catalogue matches.
+    installTranslations(app, QLocale::system().uiLanguages());
     QApplication::setStyle(new ProgramStyle(QApplication::style()));
     QApplication::setWindowIcon(appIcon());
 

@@ -65,179 +65,179 @@ void FrmMainUi::setupUi(QMainWindow& window) {
 }
 
 void FrmMainUi::buildMenus(QMainWindow& window) {
-    QMenu* mnuFile = window.menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* mnuFile = window.menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuNext = mnuFile->addAction(QStringLiteral("Get My Ayanamsa Reading"));
+    mnuNext = mnuFile->addAction(tr("Get My Ayanamsa Reading"));
     mnuNext->setObjectName(QStringLiteral("mnuNext"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit = mnuFile->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* mnuHelp = window.menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* mnuHelp = window.menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
+    mnuOnline = mnuHelp->addAction(tr("&Online Help"));
     mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
+    mnuVisit = mnuHelp->addAction(tr("&Visit Us Online"));
     mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
+    mnuUpdate = mnuHelp->addAction(tr("Check for Software &Update"));
     mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
     mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    mnuAbout = mnuHelp->addAction(tr("&About Software"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
 
-    mnuDonate = window.menuBar()->addAction(QStringLiteral("&Donate"));
+    mnuDonate = window.menuBar()->addAction(tr("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
-    mkmoney = window.menuBar()->addAction(QStringLiteral("Make Money &Online"));
+    mkmoney = window.menuBar()->addAction(tr("Make Money &Online"));
     mkmoney->setObjectName(QStringLiteral("mkmoney"));
     mkmoney->setEnabled(false); // shown greyed: it cannot be chosen
 }
 
 void FrmMainUi::buildTopAndBottomStrips(QWidget& client) {
     Frame2 = boxFrame("Frame2", &client, twipsRect(0, 0, 5745, 615));
-    Frame2->setAccessibleName(QStringLiteral("Community"));
-    Label61 = textBlock<ClickableLabel>("Label61", "Join our free astrology community online!",
+    Frame2->setAccessibleName(tr("Community"));
+    Label61 = textBlock<ClickableLabel>("Label61", tr("Join our free astrology community online!"),
                                         Frame2, twipsRect(120, 150, 5505, 315), Qt::AlignCenter);
     Label61->makeLink();
 
-    cmdRashi = button("cmdRashi", "Get My Ayanamsa Reading", &client, twipsRect(0, 5280, 5775, 375),
-                      look::kLightGrey);
+    cmdRashi = button("cmdRashi", tr("Get My Ayanamsa Reading"), &client,
+                      twipsRect(0, 5280, 5775, 375), look::kLightGrey);
     cmdBack =
-        button("cmdBack", "&Back", &client, twipsRect(5760, 5280, 4455, 375), look::kLightGrey);
+        button("cmdBack", tr("&Back"), &client, twipsRect(5760, 5280, 4455, 375), look::kLightGrey);
 
     QFrame* Frame5 = boxFrame("Frame5", &client, twipsRect(0, 5640, 10575, 855));
-    Frame5->setAccessibleName(QStringLiteral("Offers"));
+    Frame5->setAccessibleName(tr("Offers"));
     lblFullBrand = textBlock<ClickableLabel>(
         "lblFullBrand",
-        "Want this tool under your own name? Ask for a fully branded edition of Tenvari.", Frame5,
-        twipsRect(240, 180, 5505, 495), Qt::AlignLeft | Qt::AlignVCenter);
+        tr("Want this tool under your own name? Ask for a fully branded edition of Tenvari."),
+        Frame5, twipsRect(240, 180, 5505, 495), Qt::AlignLeft | Qt::AlignVCenter);
     lblFullBrand->makeLink();
     lblCobrand = textBlock<ClickableLabel>(
-        "lblCobrand", "Own a web site? Co-brand Tenvari with your site's name and logo.", Frame5,
-        twipsRect(6000, 180, 4305, 495), Qt::AlignLeft | Qt::AlignVCenter);
+        "lblCobrand", tr("Own a web site? Co-brand Tenvari with your site's name and logo."),
+        Frame5, twipsRect(6000, 180, 4305, 495), Qt::AlignLeft | Qt::AlignVCenter);
     lblCobrand->makeLink();
 }
 
 void FrmMainUi::buildInputPanel(QWidget& client) {
     QWidget* f1 = boxFrame("Frame1", &client, twipsRect(0, 600, 5745, 4575));
-    f1->setAccessibleName(QStringLiteral("Birth details"));
+    f1->setAccessibleName(tr("Birth details"));
 
     auto* label20 = textBlock(
         "Label20",
-        "Ayanamsa (ayana means \"movement\" and amsa means \"part\") means the longitudinal "
-        "difference between the tropical and sidereal zodiacs.",
+        tr("Ayanamsa (ayana means \"movement\" and amsa means \"part\") means the longitudinal "
+           "difference between the tropical and sidereal zodiacs."),
         f1, twipsRect(120, 240, 5535, 615));
     look::paintText(*label20, look::kPaleCyanText);
     auto* label21 = textBlock("Label21",
-                              "The Tenvari calculates the Ayanamsa for a particular place for a "
-                              "given date and time. This tool is based on the Lahiri Ayanamsa.",
+                              tr("The Tenvari calculates the Ayanamsa for a particular place for a "
+                                 "given date and time. This tool is based on the Lahiri Ayanamsa."),
                               f1, twipsRect(120, 960, 5535, 615));
     look::paintText(*label21, look::kPeach);
 
-    QLabel* label13 = caption("Label13", "Name", f1, 480, 1725);
+    QLabel* label13 = caption("Label13", tr("Name"), f1, 480, 1725);
     txtName = textBox("txtName", f1, twipsRect(1680, 1680, 3615, 285));
     label13->setBuddy(txtName);
 
-    QLabel* label5 = caption("Label5", "Date of Birth", f1, 480, 2100);
+    QLabel* label5 = caption("Label5", tr("Date of Birth"), f1, 480, 2100);
     cboMonth = dropDown("cboMonth", f1, 1680, 2040, 1695);
     label5->setBuddy(cboMonth);
     cboDate = dropDown("cboDate", f1, 3540, 2040, 735);
     cboYear = dropDown("cboYear", f1, 4440, 2040, 855);
 
-    QLabel* label1 = caption("Label1", "Time of Birth", f1, 480, 2460);
+    QLabel* label1 = caption("Label1", tr("Time of Birth"), f1, 480, 2460);
     cboHH = dropDown("cboHH", f1, 1680, 2400, 735);
     label1->setBuddy(cboHH);
     cboMM = dropDown("cboMM", f1, 2640, 2400, 735);
     cboSS = dropDown("cboSS", f1, 3540, 2400, 735);
-    caption("Label12", "HH:MM:SS", f1, 4440, 2520);
+    caption("Label12", tr("HH:MM:SS"), f1, 4440, 2520);
 
-    fraZone = captionFrame("fraZone", "Time Zone", f1, twipsRect(1680, 2760, 3615, 855));
+    fraZone = captionFrame("fraZone", tr("Time Zone"), f1, twipsRect(1680, 2760, 3615, 855));
     txtZoneHour = textBox("txtZoneHour", fraZone, twipsRect(360, 240, 495, 285));
-    caption("Label3", "Hour", fraZone, 360, 600)->setBuddy(txtZoneHour);
+    caption("Label3", tr("Hour"), fraZone, 360, 600)->setBuddy(txtZoneHour);
     txtZoneMinute = textBox("txtZoneMinute", fraZone, twipsRect(1200, 240, 495, 285));
-    caption("Label2", "Min", fraZone, 1320, 600)->setBuddy(txtZoneMinute);
-    lblTZHelp = named<ClickableLabel>("lblTZHelp", fraZone, QStringLiteral("TZ Help"));
+    caption("Label2", tr("Min"), fraZone, 1320, 600)->setBuddy(txtZoneMinute);
+    lblTZHelp = named<ClickableLabel>("lblTZHelp", fraZone, tr("TZ Help"));
     lblTZHelp->setTextFormat(Qt::PlainText);
     lblTZHelp->setFont(look::verdana(11.25, true));
     shrinkToFit(*lblTZHelp, twips(945));
     lblTZHelp->makeLink(false);
     lblTZHelp->setGeometry(twipsRect(2160, 240, 945, 375));
     // Beyond the frame's right edge: out of sight, still reachable by Tab.
-    chkDST = named<QCheckBox>("chkDST", fraZone, QStringLiteral("DST"));
+    chkDST = named<QCheckBox>("chkDST", fraZone, tr("DST"));
     chkDST->setGeometry(twipsRect(3840, 195, 975, 375));
 
-    QGroupBox* Frame4 = captionFrame("Frame4", "Longitude Suffix Of Place Of Birth", f1,
+    QGroupBox* Frame4 = captionFrame("Frame4", tr("Longitude Suffix Of Place Of Birth"), f1,
                                      twipsRect(1680, 3720, 3615, 735));
-    optLong[0] = option("optLong_0", "East", Frame4, twipsRect(480, 360, 735, 255));
-    optLong[1] = option("optLong_1", "West", Frame4, twipsRect(1920, 360, 735, 255));
+    optLong[0] = option("optLong_0", tr("East"), Frame4, twipsRect(480, 360, 735, 255));
+    optLong[1] = option("optLong_1", tr("West"), Frame4, twipsRect(1920, 360, 735, 255));
     optLong[0]->setChecked(true);
     // Below the frame's bottom edge: out of sight.
     txtLonD = degreeBox("txtLonD", Frame4, 120, 960, 3);
-    caption("Label6", "Deg", Frame4, 120, 1320)->setBuddy(txtLonD);
+    caption("Label6", tr("Deg"), Frame4, 120, 1320)->setBuddy(txtLonD);
     txtLonM = degreeBox("txtLonM", Frame4, 720, 960, 2);
-    caption("Label8", "Min", Frame4, 720, 1320)->setBuddy(txtLonM);
+    caption("Label8", tr("Min", "minutes of arc"), Frame4, 720, 1320)->setBuddy(txtLonM);
 
     // The latitude frame and the place block lie outside Frame1's area.
-    QGroupBox* Frame3 = captionFrame("Frame3", "Latitude", f1, twipsRect(6600, 5760, 2415, 855));
+    QGroupBox* Frame3 =
+        captionFrame("Frame3", tr("Latitude"), f1, twipsRect(6600, 5760, 2415, 855));
     txtLatD = degreeBox("txtLatD", Frame3, 120, 240, 2);
-    caption("Label7", "Deg", Frame3, 120, 600)->setBuddy(txtLatD);
+    caption("Label7", tr("Deg"), Frame3, 120, 600)->setBuddy(txtLatD);
     txtLatM = degreeBox("txtLatM", Frame3, 720, 240, 2);
-    caption("Label9", "Min", Frame3, 720, 600)->setBuddy(txtLatM);
-    optLat[0] = option("optLat_0", "North", Frame3, twipsRect(1320, 240, 975, 255));
-    optLat[1] = option("optLat_1", "South", Frame3, twipsRect(1320, 540, 975, 255));
+    caption("Label9", tr("Min", "minutes of arc"), Frame3, 720, 600)->setBuddy(txtLatM);
+    optLat[0] = option("optLat_0", tr("North"), Frame3, twipsRect(1320, 240, 975, 255));
+    optLat[1] = option("optLat_1", tr("South"), Frame3, twipsRect(1320, 540, 975, 255));
     optLat[0]->setChecked(true);
 
-    QLabel* label54 = caption("Label54", "City", f1, 840, 5280);
+    QLabel* label54 = caption("Label54", tr("City"), f1, 840, 5280);
     txtMCity = textBox("txtMCity", f1, twipsRect(2040, 5280, 1935, 285), "a");
     label54->setBuddy(txtMCity);
-    QLabel* label55 = caption("Label55", "State", f1, 840, 5640);
+    QLabel* label55 = caption("Label55", tr("State"), f1, 840, 5640);
     txtMState = textBox("txtMState", f1, twipsRect(2040, 5640, 1935, 285), "a");
     label55->setBuddy(txtMState);
-    QLabel* label4 = caption("Label4", "Country", f1, 840, 6000);
+    QLabel* label4 = caption("Label4", tr("Country"), f1, 840, 6000);
     txtMCountry = textBox("txtMCountry", f1, twipsRect(2040, 6000, 1935, 285), "a");
     label4->setBuddy(txtMCountry);
-    cmdBrowser = button("cmdBrowser", "Click Here To Find Latitude && Longitude", f1,
+    cmdBrowser = button("cmdBrowser", tr("Click Here To Find Latitude && Longitude"), f1,
                         twipsRect(4200, 5280, 1455, 1035), look::kPeach);
 }
 
 void FrmMainUi::buildResultPanel(QWidget& client) {
     QWidget* f6 = boxFrame("Frame6", &client, twipsRect(5760, 0, 4455, 5175));
-    f6->setAccessibleName(QStringLiteral("Result"));
+    f6->setAccessibleName(tr("Result"));
 
     auto* label18 = textBlock("Label18",
-                              "Ayanamsa describes the angular difference between the tropical "
-                              "(Sayana) and sidereal ( Nirayana) longitudes, due to the "
-                              "precision of the equinoxes.",
+                              tr("Ayanamsa describes the angular difference between the tropical "
+                                 "(Sayana) and sidereal ( Nirayana) longitudes, due to the "
+                                 "precision of the equinoxes."),
                               f6, twipsRect(120, 240, 4215, 855), Qt::AlignHCenter | Qt::AlignTop);
     look::paintText(*label18, look::kLightYellow);
     Label19 = textBlock<ClickableLabel>(
         "Label19",
-        "The Tenvari calculates the Ayanamsa for a particular place for a given date and time. "
-        "This tool is based on the Lahiri Ayanamsa. Calculation of the Ayanamsa helps in "
-        "correct generation of the horoscope.",
+        tr("The Tenvari calculates the Ayanamsa for a particular place for a given date and time. "
+           "This tool is based on the Lahiri Ayanamsa. Calculation of the Ayanamsa helps in "
+           "correct generation of the horoscope."),
         f6, twipsRect(120, 1200, 4215, 975), Qt::AlignHCenter | Qt::AlignTop);
     look::paintText(*Label19, look::kLightYellow);
 
     // Caption on the left, value on the right. The values' design-time
     // texts are never seen: the first reading replaces them. Each caption
     // is the buddy of its value.
-    const auto valuePair = [f6](const char* captionName, const char* text, int captionTop,
+    const auto valuePair = [f6](const char* captionName, const QString& text, int captionTop,
                                 const char* name, const char* designText, int top, int height) {
         QLabel* label = caption(captionName, text, f6, 240, captionTop, true);
-        auto* value =
-            named<ValueLabel>(name, f6, QString::fromLatin1(text), QString::fromLatin1(designText));
+        auto* value = named<ValueLabel>(name, f6, text, QString::fromLatin1(designText));
         value->setFont(look::verdana(8.25, true));
         value->setGeometry(twipsRect(1560, top, 2775, height));
         label->setBuddy(value);
         return value;
     };
-    lblName = valuePair("Label14", "Name", 2640, "lblName", "lblName", 2640, 255);
-    lblAyanamsa = valuePair("Label11", "Ayanamsa", 3150, "lblAyanamsa", "Label1", 3138, 285);
+    lblName = valuePair("Label14", tr("Name"), 2640, "lblName", "lblName", 2640, 255);
+    lblAyanamsa = valuePair("Label11", tr("Ayanamsa"), 3150, "lblAyanamsa", "Label1", 3138, 285);
     lblAyanamsa->setFont(look::verdana(9.75, true));
     look::paintText(*lblAyanamsa, look::kLightYellow);
-    lblDay = valuePair("Label17", "Day", 3660, "lblDay", "lblDay", 3681, 255);
-    lblDOB = valuePair("Label15", "Date of Birth", 4170, "lblDOB", "lblDOB", 4179, 255);
-    lblTimeOfBirth =
-        valuePair("Label16", "Time of Birth", 4680, "lblTimeOfBirth", "lblTimeOfBirth", 4680, 255);
+    lblDay = valuePair("Label17", tr("Day"), 3660, "lblDay", "lblDay", 3681, 255);
+    lblDOB = valuePair("Label15", tr("Date of Birth"), 4170, "lblDOB", "lblDOB", 4179, 255);
+    lblTimeOfBirth = valuePair("Label16", tr("Time of Birth"), 4680, "lblTimeOfBirth",
+                               "lblTimeOfBirth", 4680, 255);
 }
 
 void FrmMainUi::setTabOrder(QWidget& window) {
@@ -259,40 +259,43 @@ void FrmMainUi::nameForListeners() {
         const char* name; // empty: the caption or text says it
         const char* description;
     } spoken[] = {
-        {txtName, "Name", ""},
-        {cboMonth, "Month of birth", ""},
-        {cboDate, "Day of birth", ""},
-        {cboYear, "Year of birth", ""},
-        {cboHH, "Hour of birth", ""},
-        {cboMM, "Minute of birth", ""},
-        {cboSS, "Second of birth", "Not used by the reading."},
-        {txtZoneHour, "Time zone hours",
-         "Hours between local time and Greenwich; East or West below gives the direction."},
-        {txtZoneMinute, "Time zone minutes", ""},
-        {lblTZHelp, "", "Opens a list of time zones that fills in the hours and minutes."},
-        {chkDST, "Daylight saving (hidden)",
-         "Not shown on the screen. Checked, the birth time counts as daylight saving time."},
-        {txtLonD, "Longitude degrees (hidden)",
-         "Not shown on the screen. With 0 degrees and 0 minutes, East counts as West."},
-        {txtLonM, "Longitude minutes (hidden)",
-         "Not shown on the screen. With 0 degrees and 0 minutes, East counts as West."},
-        {txtLatD, "Latitude degrees (hidden, not used by the reading)", ""},
-        {txtLatM, "Latitude minutes (hidden, not used by the reading)", ""},
-        {optLat[0], "North (hidden, not used by the reading)", ""},
-        {optLat[1], "South (hidden, not used by the reading)", ""},
-        {txtMCity, "City (hidden, not used by the reading)", ""},
-        {txtMState, "State (hidden, not used by the reading)", ""},
-        {txtMCountry, "Country (hidden, not used by the reading)", ""},
-        {cmdBrowser, "Find latitude and longitude (hidden)",
-         "Not shown on the screen. Checks that city, state and country are filled in."},
-        {cmdRashi, "", "Computes the ayanamsa and shows it beside the birth details."},
-        {cmdBack, "", "Hides the result."},
+        {txtName, QT_TR_NOOP("Name"), ""},
+        {cboMonth, QT_TR_NOOP("Month of birth"), ""},
+        {cboDate, QT_TR_NOOP("Day of birth"), ""},
+        {cboYear, QT_TR_NOOP("Year of birth"), ""},
+        {cboHH, QT_TR_NOOP("Hour of birth"), ""},
+        {cboMM, QT_TR_NOOP("Minute of birth"), ""},
+        {cboSS, QT_TR_NOOP("Second of birth"), QT_TR_NOOP("Not used by the reading.")},
+        {txtZoneHour, QT_TR_NOOP("Time zone hours"),
+         QT_TR_NOOP(
+             "Hours between local time and Greenwich; East or West below gives the direction.")},
+        {txtZoneMinute, QT_TR_NOOP("Time zone minutes"), ""},
+        {lblTZHelp, "",
+         QT_TR_NOOP("Opens a list of time zones that fills in the hours and minutes.")},
+        {chkDST, QT_TR_NOOP("Daylight saving (hidden)"),
+         QT_TR_NOOP(
+             "Not shown on the screen. Checked, the birth time counts as daylight saving time.")},
+        {txtLonD, QT_TR_NOOP("Longitude degrees (hidden)"),
+         QT_TR_NOOP("Not shown on the screen. With 0 degrees and 0 minutes, East counts as West.")},
+        {txtLonM, QT_TR_NOOP("Longitude minutes (hidden)"),
+         QT_TR_NOOP("Not shown on the screen. With 0 degrees and 0 minutes, East counts as West.")},
+        {txtLatD, QT_TR_NOOP("Latitude degrees (hidden, not used by the reading)"), ""},
+        {txtLatM, QT_TR_NOOP("Latitude minutes (hidden, not used by the reading)"), ""},
+        {optLat[0], QT_TR_NOOP("North (hidden, not used by the reading)"), ""},
+        {optLat[1], QT_TR_NOOP("South (hidden, not used by the reading)"), ""},
+        {txtMCity, QT_TR_NOOP("City (hidden, not used by the reading)"), ""},
+        {txtMState, QT_TR_NOOP("State (hidden, not used by the reading)"), ""},
+        {txtMCountry, QT_TR_NOOP("Country (hidden, not used by the reading)"), ""},
+        {cmdBrowser, QT_TR_NOOP("Find latitude and longitude (hidden)"),
+         QT_TR_NOOP("Not shown on the screen. Checks that city, state and country are filled in.")},
+        {cmdRashi, "", QT_TR_NOOP("Computes the ayanamsa and shows it beside the birth details.")},
+        {cmdBack, "", QT_TR_NOOP("Hides the result.")},
     };
     for (const auto& [control, name, description] : spoken) {
         if (*name)
-            control->setAccessibleName(QString::fromLatin1(name));
+            control->setAccessibleName(tr(name));
         if (*description)
-            control->setAccessibleDescription(QString::fromLatin1(description));
+            control->setAccessibleDescription(tr(description));
     }
 }
 

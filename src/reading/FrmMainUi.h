@@ -3,6 +3,7 @@
 
 #include "reading/BirthData.h"
 
+#include <QCoreApplication>
 #include <array>
 
 class QAction;
@@ -51,6 +52,9 @@ class ValueLabel;
 //   mnu...          menus: mnuFile (mnuNext, mnuExit), mnuHelp (mnuOnline,
 //                   mnuVisit, mnuUpdate, mnuAbout), mnuDonate, mkmoney
 struct FrmMainUi {
+    Q_DECLARE_TR_FUNCTIONS(tenvari::FrmMain)
+
+public:
     // Builds the menus and the client area of `window` and sets the tab
     // order. The lists are left empty: the form's load step fills them.
     void setupUi(QMainWindow& window);

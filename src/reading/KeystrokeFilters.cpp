@@ -5,6 +5,7 @@
 #include "widgets/HandlerStep.h"
 #include "widgets/KeyCodes.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace tenvari {
@@ -27,7 +28,10 @@ constexpr bool isDigit(int code) {
 // Shows the refusal; the character is refused whether or not the box could
 // be shown, so a failing message service never lets the character through.
 int refuse(const char* text, MessageIcon icon, MessageService& messages) {
-    runStep([&] { messages.show(QString::fromLatin1(text), icon, MessageButtons::Ok); });
+    runStep([&] {
+        messages.show(QCoreApplication::translate("tenvari::FrmMain", text), icon,
+                      MessageButtons::Ok);
+    });
     return 0;
 }
 
@@ -38,13 +42,15 @@ int txtName_KeyPress(int code, MessageService& messages) {
         return code - 32;
     if (isCapital(code) || code == kBackspaceCode || code == kEnterCode || code == kSpace)
         return code;
-    return refuse("Please Enter only Letters", MessageIcon::Information, messages);
+    return refuse(QT_TRANSLATE_NOOP("tenvari::FrmMain", "Please Enter only Letters"),
+                  MessageIcon::Information, messages);
 }
 
 int NumericKeyPress(int code, bool allowMinus, MessageService& messages) {
     if (isDigit(code) || code == kBackspaceCode || (allowMinus && code == kMinus))
         return code;
-    return refuse("Only Numbers Are Accepted", MessageIcon::Stop, messages);
+    return refuse(QT_TRANSLATE_NOOP("tenvari::FrmMain", "Only Numbers Are Accepted"),
+                  MessageIcon::Stop, messages);
 }
 
 } // namespace tenvari

@@ -10,13 +10,14 @@
 namespace tenvari {
 
 // The texts of the result panel besides the ayanamsa, and the month names
-// the form's month list shows.
+// the form's month list shows, in the user's language (the English texts
+// when no translation is installed).
 
 // "January" .. "December", in calendar order.
-const QStringList& MonthNames();
+QStringList MonthNames();
 
-// 1 for "January" .. 12 for "December", compared exactly and
-// case-sensitively; 0 for any other text.
+// 1 for "January" .. 12 for "December" (as MonthNames gives them), compared
+// exactly and case-sensitively; 0 for any other text.
 int monthNumber(const QString& text);
 
 /*

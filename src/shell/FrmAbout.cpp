@@ -46,7 +46,7 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
       links_(links) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
-    setAccessibleName(QStringLiteral("About ") + QString::fromLatin1(kWindowCaption));
+    setAccessibleName(tr("About %1").arg(QString::fromLatin1(kWindowCaption)));
     setWindowIcon(appIcon());
     setModal(true);
     setFixedSize(twipsSize(6015, 4050));
@@ -54,7 +54,7 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
     look::paint(*this, look::kTeal, look::kCyanText);
 
     // Focus order first: the button is the only control that takes focus.
-    cmdOK_ = button("cmdOK", "&OK", this, twipsRect(4680, 3615, 1260, 345), look::kLightGrey);
+    cmdOK_ = button("cmdOK", tr("&OK"), this, twipsRect(4680, 3615, 1260, 345), look::kLightGrey);
     cmdOK_->setDefault(true);
     connect(cmdOK_, &QPushButton::clicked, this, &FrmAbout::cmdOK_Click);
 
@@ -63,29 +63,26 @@ FrmAbout::FrmAbout(WebLinks& links, QWidget* parent)
 
     textLabel(this, "Label2", QString::fromLatin1(kWindowCaption), twipsRect(780, 285, 3390, 240),
               look::verdana(9.75, true));
-    textLabel(
-        this, "Label1",
-        QStringLiteral("The Tenvari calculates the Ayanamsa for a particular place for a given "
-                       "date and time. This tool is based on the Lahiri Ayanamsa. Ayanamsa "
-                       "(ayana means \"movement\" and amsa means \"part\") means the "
-                       "longitudinal difference between the tropical and sidereal zodiacs."),
-        twipsRect(240, 840, 5715, 1215), look::verdana(8.25));
+    textLabel(this, "Label1",
+              tr("The Tenvari calculates the Ayanamsa for a particular place for a given "
+                 "date and time. This tool is based on the Lahiri Ayanamsa. Ayanamsa "
+                 "(ayana means \"movement\" and amsa means \"part\") means the "
+                 "longitudinal difference between the tropical and sidereal zodiacs."),
+              twipsRect(240, 840, 5715, 1215), look::verdana(8.25));
 
-    ClickableLabel* lblHomePage =
-        linkLabel(this, "lblHomePage",
-                  QStringLiteral("Click here to visit ") + WebLinks::address(WebPage::Home),
-                  twipsRect(1320, 2160, 4650, 195));
+    ClickableLabel* lblHomePage = linkLabel(
+        this, "lblHomePage", tr("Click here to visit %1").arg(WebLinks::address(WebPage::Home)),
+        twipsRect(1320, 2160, 4650, 195));
     connect(lblHomePage, &ClickableLabel::clicked, this, &FrmAbout::lblHomePage_Click);
 
     textLabel(this, "Label3",
-              QStringLiteral("Home Business Opportunity. Start your own Internet "
-                             "business and make money online. Get this software fully "
-                             "branded for your website."),
+              tr("Home Business Opportunity. Start your own Internet "
+                 "business and make money online. Get this software fully "
+                 "branded for your website."),
               twipsRect(120, 2520, 5685, 675), look::verdana(8.25, true));
 
-    ClickableLabel* lblCoBrand =
-        linkLabel(this, "lblCoBrand", QStringLiteral("Click here for more details"),
-                  twipsRect(3360, 3240, 2610, 195));
+    ClickableLabel* lblCoBrand = linkLabel(this, "lblCoBrand", tr("Click here for more details"),
+                                           twipsRect(3360, 3240, 2610, 195));
     connect(lblCoBrand, &ClickableLabel::clicked, this, &FrmAbout::lblCoBrand_Click);
 
     // A one-pixel rule from (0, 3480) to (6150, 3480); the window clips the

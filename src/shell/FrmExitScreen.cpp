@@ -38,14 +38,14 @@ QLabel* addLabel(QWidget* parent, const char* objectName, const QString& text, c
 
 QStringList FrmExitScreen::PromotionalTexts() {
     return {
-        QStringLiteral("Thank you for using Tenvari! Our web community is a friendly place to "
-                       "share charts, ask questions and learn Vedic astrology with others."),
-        QStringLiteral("Tenvari is one of many free astrology tools we make. Birth charts, "
-                       "match making, panchang and more are waiting on our site."),
-        QStringLiteral("Have a question about your ayanamsa or your chart? Thousands of members "
-                       "of our web community are happy to help, free of charge."),
-        QStringLiteral("Enjoyed Tenvari? Tell a friend about it with the form on the right, "
-                       "and visit us for new versions and new free software."),
+        tr("Thank you for using Tenvari! Our web community is a friendly place to "
+           "share charts, ask questions and learn Vedic astrology with others."),
+        tr("Tenvari is one of many free astrology tools we make. Birth charts, "
+           "match making, panchang and more are waiting on our site."),
+        tr("Have a question about your ayanamsa or your chart? Thousands of members "
+           "of our web community are happy to help, free of charge."),
+        tr("Enjoyed Tenvari? Tell a friend about it with the form on the right, "
+           "and visit us for new versions and new free software."),
     };
 }
 
@@ -66,7 +66,7 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
     setObjectName(QStringLiteral("frmExitScreen"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     setWindowIcon(appIcon());
-    setAccessibleDescription(QStringLiteral("Exit ends the program."));
+    setAccessibleDescription(tr("Exit ends the program."));
     setAttribute(Qt::WA_DeleteOnClose);
     look::paint(*this, Qt::white, Qt::black);
     setFixedSize(twipsSize(11115, 4725));
@@ -80,19 +80,17 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
 
     Label2_ = addLabel(this, "Label2", {}, twipsRect(120, 720, 5280, 1140), look::verdana(9));
 
-    Check1_ =
-        named<QCheckBox>("Check1", this, QStringLiteral("Yes! Take me to the web community now"));
+    Check1_ = named<QCheckBox>("Check1", this, tr("Yes! Take me to the web community now"));
     Check1_->setFont(look::verdana(8, true));
     Check1_->setGeometry(twipsRect(120, 1980, 5280, 315));
     connect(Check1_, &QCheckBox::clicked, this, &FrmExitScreen::Check1_Click);
 
-    auto* fraSoftware =
-        named<QGroupBox>("fraSoftware", this, QStringLiteral("Our Software Collection"));
+    auto* fraSoftware = named<QGroupBox>("fraSoftware", this, tr("Our Software Collection"));
     fraSoftware->setFont(look::verdana(8, true));
     fraSoftware->setGeometry(twipsRect(120, 2400, 5280, 1575));
 
-    lblGoToHome_ = named<ClickableLabel>("lblGoToHome", fraSoftware,
-                                         QStringLiteral("See all our free software"));
+    lblGoToHome_ =
+        named<ClickableLabel>("lblGoToHome", fraSoftware, tr("See all our free software"));
     lblGoToHome_->setFont(look::verdana(8, true));
     lblGoToHome_->setGeometry(twipsRect(120, 330, 5040, 285));
     lblGoToHome_->makeLink();
@@ -100,14 +98,14 @@ FrmExitScreen::FrmExitScreen(MessageService& messages, WebLinks& links, const Cl
     connect(lblGoToHome_, &ClickableLabel::clicked, this, &FrmExitScreen::lblGoToHome_Click);
 
     addLabel(fraSoftware, "Label3",
-             QStringLiteral("Astrology, numerology and calendar tools from the "
-                            "makers of Tenvari: small, free and easy to use."),
+             tr("Astrology, numerology and calendar tools from the "
+                "makers of Tenvari: small, free and easy to use."),
              twipsRect(120, 690, 5040, 780), look::verdana(8));
 
     fraReferral_ = new ReferralForm(messages, links, this);
     fraReferral_->setGeometry(twipsRect(5520, 120, 5475, 3855));
 
-    cmdClose_ = named<QPushButton>("cmdClose", this, QStringLiteral("E&xit"));
+    cmdClose_ = named<QPushButton>("cmdClose", this, tr("E&xit"));
     cmdClose_->setFont(look::verdana(8, true));
     cmdClose_->setGeometry(twipsRect(9675, 4080, 1320, 495));
     cmdClose_->setAutoDefault(true); // Enter presses it when it has the focus

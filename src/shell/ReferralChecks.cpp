@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/ReferralChecks.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace tenvari {
@@ -12,10 +13,14 @@ QString encoded(const QString& value) {
 }
 
 std::optional<QString> refusal(const char* message) {
-    return QString::fromLatin1(message);
+    return referralText(message);
 }
 
 } // namespace
+
+QString referralText(const char* text) {
+    return QCoreApplication::translate("tenvari::ReferralForm", text);
+}
 
 QString ReferralAddress(const ReferralRecord& record, const QString& referralPage,
                         const QString& productSite) {
@@ -30,32 +35,37 @@ std::optional<QString> refusedAddresses(const ReferralRecord& record) {
         return address.contains(u'@') && address.contains(u'.');
     };
     if (record.email == record.friendEmail)
-        return refusal("Please Enter Distinct Email Addresses");
+        return refusal(
+            QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Please Enter Distinct Email Addresses"));
     if (!proper(record.email) || !proper(record.friendEmail))
-        return refusal("Please Enter Proper Email Address");
+        return refusal(
+            QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Please Enter Proper Email Address"));
     return std::nullopt;
 }
 
 std::optional<QString> refusedEntries(const ReferralRecord& record) {
     const auto missing = [](const QString& value, const char* prompt) {
-        return value.isEmpty() || value == QLatin1String(prompt);
+        return value.isEmpty() || value == referralText(prompt);
     };
     if (missing(record.name, kNamePrompt))
-        return refusal("Please Enter Your Name");
+        return refusal(QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Please Enter Your Name"));
     if (missing(record.email, kEmailPrompt))
-        return refusal("Please Enter Your Email");
+        return refusal(QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Please Enter Your Email"));
     if (missing(record.message, kMessagePrompt))
-        return refusal("Please Enter Your Message");
+        return refusal(QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Please Enter Your Message"));
     if (missing(record.friendName, kFriendNamePrompt))
-        return refusal("Please Enter Your Friend's Name");
+        return refusal(
+            QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Please Enter Your Friend's Name"));
     if (missing(record.friendEmail, kFriendEmailPrompt))
-        return refusal("Please Enter Your Friend's Email");
+        return refusal(
+            QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Please Enter Your Friend's Email"));
     return std::nullopt;
 }
 
 std::optional<QString> refusedAddressKey(int code) {
     if (code == ' ')
-        return refusal("Email Address Cannot Contain Space");
+        return refusal(
+            QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Email Address Cannot Contain Space"));
     return std::nullopt;
 }
 

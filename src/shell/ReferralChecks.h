@@ -6,12 +6,19 @@
 
 namespace tenvari {
 
-// The prompts the referral boxes show while they hold nothing of the user's.
-inline constexpr char kNamePrompt[] = "Your Name";
-inline constexpr char kEmailPrompt[] = "Your Email Address";
-inline constexpr char kFriendNamePrompt[] = "Friend's Name";
-inline constexpr char kFriendEmailPrompt[] = "Friend's Email Address";
-inline constexpr char kMessagePrompt[] = "Your Message";
+// The prompts the referral boxes show while they hold nothing of the user's
+// (in English; referralText gives them as the form shows them).
+inline constexpr char kNamePrompt[] = QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Your Name");
+inline constexpr char kEmailPrompt[] =
+    QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Your Email Address");
+inline constexpr char kFriendNamePrompt[] =
+    QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Friend's Name");
+inline constexpr char kFriendEmailPrompt[] =
+    QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Friend's Email Address");
+inline constexpr char kMessagePrompt[] = QT_TRANSLATE_NOOP("tenvari::ReferralForm", "Your Message");
+
+// A text of the referral form (a prompt, a refusal) in the user's language.
+QString referralText(const char* text);
 
 // What the user entered in the referral form, each text without its
 // leading and trailing blanks (U+0020 only).

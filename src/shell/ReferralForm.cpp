@@ -38,7 +38,7 @@ constexpr int kMessageMaxLength = 2000;
 } // namespace
 
 ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* parent)
-    : QGroupBox(QStringLiteral("Refer A Friend"), parent), messages_(messages), links_(links) {
+    : QGroupBox(tr("Refer A Friend"), parent), messages_(messages), links_(links) {
     setObjectName(QStringLiteral("fraReferral"));
     setFont(look::verdana(8, true));
 
@@ -51,7 +51,7 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
     txtMessage_ =
         addBox("txtMessage", kMessagePrompt, kFirstBoxTop + 4 * kBoxStep, kMessageMaxLength);
 
-    cmdSubmit_ = named<QPushButton>("cmdSubmit", this, QStringLiteral("Refer A Friend &Now"));
+    cmdSubmit_ = named<QPushButton>("cmdSubmit", this, tr("Refer A Friend &Now"));
     cmdSubmit_->setFont(look::verdana(8, true));
     cmdSubmit_->setGeometry(twipsRect(kBoxLeft, kFirstBoxTop + 5 * kBoxStep, kBoxWidth, 495));
     cmdSubmit_->setAutoDefault(true); // Enter presses it when it has the focus
@@ -63,12 +63,13 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
 
 QLineEdit* ReferralForm::addBox(const char* objectName, const char* prompt, int top,
                                 int maxLength) {
+    const QString shownPrompt = referralText(prompt);
     QLineEdit* box = textBox(objectName, this, twipsRect(kBoxLeft, top, kBoxWidth, kBoxHeight),
-                             prompt, maxLength);
+                             shownPrompt, maxLength);
     box->setFont(look::verdana(8));
-    box->setProperty("prompt", QString::fromLatin1(prompt));
+    box->setProperty("prompt", shownPrompt);
     // The prompt names the box for a listener too, also once it is typed over.
-    box->setAccessibleName(QString::fromLatin1(prompt));
+    box->setAccessibleName(shownPrompt);
     box->installEventFilter(this);
     return box;
 }

@@ -43,8 +43,8 @@ bool StartUp::run() {
     runStep([&] { anotherRunning = services_.instances.anotherInstanceRunning(); });
     if (anotherRunning) {
         runStep([this] {
-            services_.messages.show(QStringLiteral("Application is already running"),
-                                    MessageIcon::Information, MessageButtons::Ok);
+            services_.messages.show(tr("Application is already running"), MessageIcon::Information,
+                                    MessageButtons::Ok);
         });
         runStep([this] {
             if (services_.instanceChannel)

@@ -6,6 +6,7 @@
 #include "platform/MessageService.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace tenvari {
@@ -64,10 +65,13 @@ void ShowUpdateReminder(SettingsStore& settings, Clock& clock, MessageService& m
     if (days >= -kReminderQuietDays && days <= kReminderQuietDays)
         return;
 
-    const MessageAnswer answer =
-        messages.show(QStringLiteral("There maybe an update to this software available") +
-                          QChar(u'\r') + QStringLiteral("Do you want to check for an update?"),
-                      MessageIcon::Information, MessageButtons::YesNo);
+    const MessageAnswer answer = messages.show(
+        QCoreApplication::translate("tenvari::UpdateReminder",
+                                    "There maybe an update to this software available") +
+            QChar(u'\r') +
+            QCoreApplication::translate("tenvari::UpdateReminder",
+                                        "Do you want to check for an update?"),
+        MessageIcon::Information, MessageButtons::YesNo);
     storeToday(settings, applicationKey, today);
     if (answer == MessageAnswer::Yes)
         links.OpenDownloadPage();

@@ -3,6 +3,7 @@
 
 #include "widgets/Look.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIconEngine>
 #include <QPainter>
@@ -142,7 +143,7 @@ QIcon appIcon() {
 
 AppIconPicture::AppIconPicture(int size, QWidget* parent) : QLabel(parent), size_(size) {
     setAlignment(Qt::AlignCenter);
-    setAccessibleName(QStringLiteral("Tenvari icon"));
+    setAccessibleName(QCoreApplication::translate("tenvari::AppIconPicture", "Tenvari icon"));
     draw();
 }
 

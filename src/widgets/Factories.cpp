@@ -46,15 +46,15 @@ QFrame* boxFrame(const char* name, QWidget* parent, QRect geometry) {
     return frame;
 }
 
-QGroupBox* captionFrame(const char* name, const char* caption, QWidget* parent, QRect geometry) {
-    QGroupBox* frame = named<CaptionFrame>(name, parent, QString::fromLatin1(caption));
+QGroupBox* captionFrame(const char* name, const QString& caption, QWidget* parent, QRect geometry) {
+    QGroupBox* frame = named<CaptionFrame>(name, parent, caption);
     frame->setGeometry(geometry);
     return frame;
 }
 
-QLabel* caption(const char* name, const char* text, QWidget* parent, int left, int top,
+QLabel* caption(const char* name, const QString& text, QWidget* parent, int left, int top,
                 bool underline) {
-    auto* label = named<QLabel>(name, parent, QString::fromLatin1(text));
+    auto* label = named<QLabel>(name, parent, text);
     label->setTextFormat(Qt::PlainText);
     if (underline) {
         QFont font = label->font();
@@ -73,9 +73,9 @@ void shrinkToFit(QLabel& label, int width) {
     label.setFont(font);
 }
 
-QLineEdit* textBox(const char* name, QWidget* parent, QRect geometry, const char* text,
+QLineEdit* textBox(const char* name, QWidget* parent, QRect geometry, const QString& text,
                    int maxLength) {
-    auto* box = named<QLineEdit>(name, parent, QString::fromLatin1(text));
+    auto* box = named<QLineEdit>(name, parent, text);
     box->setGeometry(geometry);
     if (maxLength > 0)
         box->setMaxLength(maxLength);
@@ -89,9 +89,9 @@ QComboBox* dropDown(const char* name, QWidget* parent, int left, int top, int wi
     return list;
 }
 
-QPushButton* button(const char* name, const char* text, QWidget* parent, QRect geometry,
+QPushButton* button(const char* name, const QString& text, QWidget* parent, QRect geometry,
                     const QColor& face) {
-    auto* pushButton = named<QPushButton>(name, parent, QString::fromLatin1(text));
+    auto* pushButton = named<QPushButton>(name, parent, text);
     pushButton->setGeometry(geometry);
     pushButton->setFont(look::verdana(8.25, true));
     // Enter and Return press it when it has the focus, as Space does.
@@ -100,8 +100,8 @@ QPushButton* button(const char* name, const char* text, QWidget* parent, QRect g
     return pushButton;
 }
 
-QRadioButton* option(const char* name, const char* text, QWidget* parent, QRect geometry) {
-    auto* radio = named<QRadioButton>(name, parent, QString::fromLatin1(text));
+QRadioButton* option(const char* name, const QString& text, QWidget* parent, QRect geometry) {
+    auto* radio = named<QRadioButton>(name, parent, text);
     radio->setGeometry(geometry);
     return radio;
 }

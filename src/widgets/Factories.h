@@ -19,7 +19,7 @@ namespace tenvari {
 // The widget factories the windows share. Each names its widget (Qt's
 // objectName, which tests and the accessibility tree see) and places it;
 // geometry comes in pixels from the twips helpers, except where a factory
-// says it takes twips. Texts are taken as the program's own (Latin-1).
+// says it takes twips. Captions come translated from the caller.
 
 // A widget of type W, named and parented; the extra arguments go to W's
 // constructor before the parent.
@@ -34,11 +34,11 @@ QFrame* boxFrame(const char* name, QWidget* parent, QRect geometry);
 
 // A frame with a caption on its etched border line, as classic frames draw
 // it.
-QGroupBox* captionFrame(const char* name, const char* caption, QWidget* parent, QRect geometry);
+QGroupBox* captionFrame(const char* name, const QString& caption, QWidget* parent, QRect geometry);
 
 // A plain-text label sized to its text, its top left corner at (left, top)
 // twips.
-QLabel* caption(const char* name, const char* text, QWidget* parent, int left, int top,
+QLabel* caption(const char* name, const QString& text, QWidget* parent, int left, int top,
                 bool underline = false);
 
 // A plain-text label of fixed size whose text wraps within it. L may be
@@ -61,7 +61,7 @@ void shrinkToFit(QLabel& label, int width);
 
 // A single-line text box with an initial text and, when maxLength > 0, a
 // length limit.
-QLineEdit* textBox(const char* name, QWidget* parent, QRect geometry, const char* text = "",
+QLineEdit* textBox(const char* name, QWidget* parent, QRect geometry, const QString& text = {},
                    int maxLength = 0);
 
 // A selection-only list at (left, top) twips with the classic one-line
@@ -71,10 +71,10 @@ QComboBox* dropDown(const char* name, QWidget* parent, int left, int top, int wi
 // A flat push button with a bold caption on a face in the given colour.
 // Space, Enter and Return press it when it has the focus (in a dialog it
 // then stands in for the default button, as Qt's buttons there do).
-QPushButton* button(const char* name, const char* text, QWidget* parent, QRect geometry,
+QPushButton* button(const char* name, const QString& text, QWidget* parent, QRect geometry,
                     const QColor& face);
 
 // An option button.
-QRadioButton* option(const char* name, const char* text, QWidget* parent, QRect geometry);
+QRadioButton* option(const char* name, const QString& text, QWidget* parent, QRect geometry);
 
 } // namespace tenvari

@@ -43,11 +43,11 @@ void ValueLabel::copy() {
 void ValueLabel::contextMenuEvent(QContextMenuEvent* event) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* copyAction = menu->addAction(QStringLiteral("&Copy"), this, &ValueLabel::copy);
+    QAction* copyAction = menu->addAction(tr("&Copy"), this, &ValueLabel::copy);
     copyAction->setShortcut(QKeySequence::Copy); // shown as a hint; the label handles the key
     copyAction->setEnabled(!value().isEmpty());
-    QAction* all = menu->addAction(QStringLiteral("Select &All"), this,
-                                   [this] { setSelection(0, int(text().size())); });
+    QAction* all =
+        menu->addAction(tr("Select &All"), this, [this] { setSelection(0, int(text().size())); });
     all->setEnabled(!value().isEmpty());
     menu->popup(event->globalPos());
     event->accept();

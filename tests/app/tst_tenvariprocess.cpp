@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real program as a desktop session runs it: started, then told to end
 // with a signal (at log-out, shutdown, or a closed terminal). It must end
-// as after File > Exit without the exit screen: status 0, lock released.
+// as after File > Exit without the exit screen: status 0, lock released,
+// nothing written to the console, in English as in Hindi.
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,13 +21,16 @@ private slots:
 
 void tst_TenvariProcess::endsCleanlyOnSignal_data() {
     QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << SIGTERM;
-    QTest::newRow("SIGHUP") << SIGHUP;
-    QTest::newRow("SIGINT") << SIGINT;
+    QTest::addColumn<QString>("language");
+    QTest::newRow("SIGTERM") << SIGTERM << QString();
+    QTest::newRow("SIGHUP") << SIGHUP << QString();
+    QTest::newRow("SIGINT") << SIGINT << QString();
+    QTest::newRow("SIGTERM, in Hindi") << SIGTERM << QStringLiteral("hi");
 }
 
 void tst_TenvariProcess::endsCleanlyOnSignal() {
     QFETCH(int, signal);
+    QFETCH(QString, language);
     QTemporaryDir home;
     QVERIFY(home.isValid());
     const QString runtime = home.filePath("runtime");
@@ -39,9 +43,10 @@ void tst_TenvariProcess::endsCleanlyOnSignal() {
     environment.insert("XDG_CACHE_HOME", home.filePath("cache"));
     environment.insert("XDG_RUNTIME_DIR", runtime);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("LANGUAGE", language);
     QProcess tenvari;
     tenvari.setProcessEnvironment(environment);
-    tenvari.setProcessChannelMode(QProcess::ForwardedChannels);
+    tenvari.setProcessChannelMode(QProcess::MergedChannels);
     tenvari.start(QStringLiteral(TENVARI_PATH), {});
     QVERIFY(tenvari.waitForStarted());
 
@@ -57,6 +62,7 @@ void tst_TenvariProcess::endsCleanlyOnSignal() {
     QCOMPARE(tenvari.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tenvari.exitCode(), 0);
     QCOMPARE(lockFiles(), QStringList());
+    QCOMPARE(QString::fromLocal8Bit(tenvari.readAll()), QString());
 }
 
 QTEST_GUILESS_MAIN(tst_TenvariProcess)
