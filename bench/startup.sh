@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up benchmark: launches Tenvari and a minimal Qt Widgets program many
+# Start-up benchmark: launches Tenvari and two plain Qt Widgets programs many
 # times each under Xvfb and reports, for each, the median time from launch
 # until its window is mapped and the median peak memory (VmHWM), and the
-# ratios of Tenvari to the baseline.
+# ratios of Tenvari to both: the baseline (one window, one label) and the
+# floor with controls (a window of Tenvari's size with as many controls of
+# each kind, no program logic).
 #
 #   bench/startup.sh [runs]          (default 30 runs of each)
 #
@@ -18,11 +20,12 @@
 # Programs (Release builds; see bench/README.md):
 #   TENVARI_BIN   default build/bench/src/app/tenvari
 #   BASELINE_BIN  default build/bench/bench/startup/minimal_window
+#   CONTROLS_BIN  default build/bench/bench/startup/controls_window
 #
 # Each run gets a fresh HOME, XDG_CONFIG_HOME and XDG_RUNTIME_DIR: it shows
 # no update reminder and finds no other copy. The runtime folder is made on
 # tmpfs (/dev/shm) where there is one, as a login session's is. Runs alternate
-# between the two programs, so a busy machine slows both alike. The window
+# between the three programs, so a busy machine slows both alike. The window
 # is looked for every few milliseconds with xdotool (its --sync polls only
 # twice a second); each look costs about as much for both programs.
 set -euo pipefail
@@ -31,6 +34,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-30}
 tenvari=${TENVARI_BIN:-build/bench/src/app/tenvari}
 baseline=${BASELINE_BIN:-build/bench/bench/startup/minimal_window}
+controls=${CONTROLS_BIN:-build/bench/bench/startup/controls_window}
 store=${STORE:-fresh}
 poll_interval=0.002
 timeout_ms=20000
@@ -38,7 +42,7 @@ timeout_ms=20000
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null || { echo "needs $tool" >&2; exit 2; }
 done
-for program in "$tenvari" "$baseline"; do
+for program in "$tenvari" "$baseline" "$controls"; do
     [ -x "$program" ] || { echo "not built: $program (see bench/README.md)" >&2; exit 2; }
 done
 
@@ -126,22 +130,31 @@ if [ "$store" = huge ]; then
 fi
 : >"$work/tenvari"
 : >"$work/baseline"
+: >"$work/controls"
+tenvari_title='^Tenvari v'
+baseline_title='^Minimal Qt window$'
+controls_title='^Plain Qt window with controls$'
 # One unmeasured run each warms the disk cache.
-measure "$tenvari" 'Tenvari v1.05' >/dev/null
-measure "$baseline" 'Minimal Qt window' >/dev/null
+measure "$tenvari" "$tenvari_title" >/dev/null
+measure "$baseline" "$baseline_title" >/dev/null
+measure "$controls" "$controls_title" >/dev/null
 for ((i = 1; i <= runs; i++)); do
-    measure "$tenvari" 'Tenvari v1.05' >>"$work/tenvari"
-    measure "$baseline" 'Minimal Qt window' >>"$work/baseline"
+    measure "$tenvari" "$tenvari_title" >>"$work/tenvari"
+    measure "$baseline" "$baseline_title" >>"$work/baseline"
+    measure "$controls" "$controls_title" >>"$work/controls"
 done
 
 t_time=$(cut -d' ' -f1 "$work/tenvari" | median)
 t_mem=$(cut -d' ' -f2 "$work/tenvari" | median)
 b_time=$(cut -d' ' -f1 "$work/baseline" | median)
 b_mem=$(cut -d' ' -f2 "$work/baseline" | median)
+c_time=$(cut -d' ' -f1 "$work/controls" | median)
+c_mem=$(cut -d' ' -f2 "$work/controls" | median)
 
-awk -v runs="$runs" -v store="$store" -v tt="$t_time" -v tm="$t_mem" -v bt="$b_time" -v bm="$b_mem" 'BEGIN {
+awk -v runs="$runs" -v store="$store" -v tt="$t_time" -v tm="$t_mem" -v bt="$b_time" -v bm="$b_mem" \
+    -v ct="$c_time" -v cm="$c_mem" 'BEGIN {
     printf "runs of each:             %d (store: %s)\n", runs, store
-    printf "                          %12s %12s %8s %6s\n", "Tenvari", "baseline", "ratio", "goal"
-    printf "start-up to mapped (ms)   %12.1f %12.1f %8.2f %6s\n", tt / 1000, bt / 1000, tt / bt, "1.15"
-    printf "peak memory VmHWM (MiB)   %12.1f %12.1f %8.2f %6s\n", tm / 1024, bm / 1024, tm / bm, "1.10"
+    printf "                          %10s %10s %10s %8s %8s %6s\n", "Tenvari", "baseline", "controls", "/base", "/ctrl", "goal"
+    printf "start-up to mapped (ms)   %10.1f %10.1f %10.1f %8.2f %8.2f %6s\n", tt / 1000, bt / 1000, ct / 1000, tt / bt, tt / ct, "1.12"
+    printf "peak memory VmHWM (MiB)   %10.1f %10.1f %10.1f %8.2f %8.2f %6s\n", tm / 1024, bm / 1024, cm / 1024, tm / bm, tm / cm, "1.12"
 }'

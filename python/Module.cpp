@@ -4,7 +4,7 @@
 // `tenvari-cli --format json` to the last bit; arrays go straight to the
 // definitions, without the interpreter lock.
 #include "AyanamsaSeries.h"
-#include "cli/CliVersion.h"
+#include "Version.h"
 #include "cli/CommandLine.h"
 
 #include <charconv>
@@ -163,7 +163,7 @@ py::list definitionsTable() {
 PYBIND11_MODULE(_tenvari, module) {
     using namespace tenvari::python;
     module.doc() = "The Lahiri ayanamsa of Tenvari: the numbers of tenvari-cli for Python.";
-    module.attr("__version__") = tenvari::cli::kVersion;
+    module.attr("__version__") = tenvari::kVersion;
 
     py::class_<Reading>(module, "Reading",
                         R"(One moment's reading, as tenvari-cli --format json gives it.

@@ -2,6 +2,7 @@
 #include "cli/CliMoment.h"
 
 #include "astro/DateReduction.h"
+#include "astro/HiddenLongitude.h"
 
 #include <cstdlib>
 
@@ -187,9 +188,8 @@ BirthMoment birthMomentOf(const CliMoment& moment) {
     const int size = std::abs(moment.zoneMinutes);
     birth.zoneHours = static_cast<std::int16_t>(size / 60);
     birth.zoneMinutes = static_cast<std::int16_t>(size % 60);
-    // The window's hidden longitude boxes: 1 deg 1 min.
-    birth.lonDegrees = 1;
-    birth.lonMinutes = 1;
+    birth.lonDegrees = kHiddenLonDegrees;
+    birth.lonMinutes = kHiddenLonMinutes;
     birth.east = !moment.zoneNegative;
     birth.daylightSaving = moment.dst;
     return birth;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CommandLine.h"
 
+#include "Version.h"
 #include "cli/Batch.h"
 #include "cli/CliMoment.h"
 #include "cli/CliReading.h"
-#include "cli/CliVersion.h"
 #include "cli/ReadingText.h"
 #include "reference/Definitions.h"
 

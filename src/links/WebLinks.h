@@ -24,18 +24,9 @@ public:
     // browser came up is not known; the handler that opens a page runs it
     // as a step of its own (runStep), so a failing desktop stays silent.
     void OpenWebPage(const QString& address);
-
-    void OpenOnlineHelp() { open(WebPage::OnlineHelp); }
-    void OpenHomePage() { open(WebPage::Home); }
-    void OpenDownloadPage() { open(WebPage::Download); }
-    void OpenDonatePage() { open(WebPage::Donate); }
-    void OpenCoBrandPage() { open(WebPage::CoBrand); }
-    void OpenFullBrandPage() { open(WebPage::FullBrand); }
-    void OpenProductsPage() { open(WebPage::Products); }
-
-private:
     void open(WebPage page) { OpenWebPage(address(page)); }
 
+private:
     LinkOpener& opener_;
 };
 

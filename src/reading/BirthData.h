@@ -2,6 +2,7 @@
 #pragma once
 
 #include "astro/BirthMoment.h"
+#include "astro/HiddenLongitude.h"
 
 #include <QString>
 #include <optional>
@@ -53,8 +54,8 @@ struct BirthData {
     QString latDegreesText = QStringLiteral("1");
     QString latMinutesText = QStringLiteral("1");
     LatHemisphere latHemisphere = LatHemisphere::North;
-    QString lonDegreesText = QStringLiteral("1");
-    QString lonMinutesText = QStringLiteral("1");
+    QString lonDegreesText = QString::number(kHiddenLonDegrees);
+    QString lonMinutesText = QString::number(kHiddenLonMinutes);
     LonHemisphere lonHemisphere = LonHemisphere::East;
     QString zoneHoursText;
     QString zoneMinutesText;

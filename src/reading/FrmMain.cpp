@@ -7,13 +7,13 @@
 #include "reading/BirthDataChecks.h"
 #include "reading/KeystrokeFilters.h"
 #include "reading/ResultTexts.h"
-#include "reading/WindowPlacement.h"
 #include "timezones/FrmTimeZone.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/HandlerStep.h"
 #include "widgets/KeyCodes.h"
 #include "widgets/Twips.h"
 #include "widgets/ValueLabel.h"
+#include "widgets/WindowPlacement.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -39,17 +39,23 @@ FrmMain::FrmMain(MessageService& messages, QWidget* parent)
     // Fixed border: only the reading and Back change the width.
     setFixedSize(twips(clientWidthOf(kInputLayoutWidth)),
                  menuBar()->sizeHint().height() + twips(kMainClientHeight));
+    // Beyond the input layout's right edge: out of a screen reader's way
+    // too, so that its values do not repeat the input fields' names.
+    ui_.Frame6->hide();
     ui_.txtName->setFocus();
 }
 
 void FrmMain::connectHandlers() {
-    connect(ui_.cmdRashi, &QPushButton::clicked, this,
-            [this] { runStep([this] { cmdRashi_Click(); }); });
-    connect(ui_.cmdBack, &QPushButton::clicked, this, &FrmMain::cmdBack_Click);
-    connect(ui_.cmdBrowser, &QPushButton::clicked, this, &FrmMain::cmdBrowser_Click);
-    connect(ui_.lblTZHelp, &ClickableLabel::clicked, this, &FrmMain::lblTZHelp_Click);
+    // Each click and menu entry is one step: a fault ends that handler only.
+    const auto step = [this](void (FrmMain::*handler)()) {
+        return [this, handler] { runStep([this, handler] { (this->*handler)(); }); };
+    };
+    connect(ui_.cmdRashi, &QPushButton::clicked, this, step(&FrmMain::cmdRashi_Click));
+    connect(ui_.cmdBack, &QPushButton::clicked, this, step(&FrmMain::cmdBack_Click));
+    connect(ui_.cmdBrowser, &QPushButton::clicked, this, step(&FrmMain::cmdBrowser_Click));
+    connect(ui_.lblTZHelp, &ClickableLabel::clicked, this, step(&FrmMain::lblTZHelp_Click));
 
-    connect(ui_.mnuNext, &QAction::triggered, this, &FrmMain::mnuNext_Click);
+    connect(ui_.mnuNext, &QAction::triggered, this, step(&FrmMain::mnuNext_Click));
     connect(ui_.mnuExit, &QAction::triggered, this, [this] { runStep([this] { close(); }); });
     connect(ui_.mnuAbout, &QAction::triggered, this, &FrmMain::aboutRequested);
 
@@ -81,23 +87,19 @@ void FrmMain::connectHandlers() {
 }
 
 void FrmMain::Form_Load() {
-    runStep([this] { ui_.cboMonth->addItems(MonthNames()); });
-    runStep([this] {
-        const auto fill = [](QComboBox& list, int first, int last) {
-            for (int n = first; n <= last; ++n)
-                list.addItem(QString::number(n));
-        };
-        fill(*ui_.cboDate, 1, 31);
-        fill(*ui_.cboYear, 1901, 2050);
-        fill(*ui_.cboHH, 0, 23);
-        fill(*ui_.cboMM, 0, 59);
-        fill(*ui_.cboSS, 0, 59);
-    });
-    runStep([this] {
-        for (QComboBox* list :
-             {ui_.cboMonth, ui_.cboDate, ui_.cboYear, ui_.cboHH, ui_.cboMM, ui_.cboSS})
-            list->setCurrentIndex(0);
-    });
+    ui_.cboMonth->addItems(MonthNames());
+    const auto fill = [](QComboBox& list, int first, int last) {
+        for (int n = first; n <= last; ++n)
+            list.addItem(QString::number(n));
+    };
+    fill(*ui_.cboDate, 1, 31);
+    fill(*ui_.cboYear, 1901, 2050);
+    fill(*ui_.cboHH, 0, 23);
+    fill(*ui_.cboMM, 0, 59);
+    fill(*ui_.cboSS, 0, 59);
+    for (QComboBox* list :
+         {ui_.cboMonth, ui_.cboDate, ui_.cboYear, ui_.cboHH, ui_.cboMM, ui_.cboSS})
+        list->setCurrentIndex(0);
 }
 
 void FrmMain::showEvent(QShowEvent* event) {
@@ -119,9 +121,9 @@ void FrmMain::showEvent(QShowEvent* event) {
 }
 
 void FrmMain::refuse(const Refusal& refusal) {
-    runStep([&] { messages_.show(refusal.message, refusal.icon, MessageButtons::Ok); });
+    messages_.show(refusal.message, refusal.icon, MessageButtons::Ok);
     if (refusal.focus)
-        runStep([&] { ui_.widgetOf(*refusal.focus)->setFocus(); });
+        ui_.widgetOf(*refusal.focus)->setFocus();
 }
 
 bool FrmMain::ValidateBirthData() {
@@ -149,22 +151,20 @@ void FrmMain::cmdRashi_Click() {
     ui_.lblAyanamsa->setToolTip({});
     moment_ = converted.moment;
 
-    runStep([this] {
-        const double correction = ComputeAyanamsa(moment_);
-        ui_.lblAyanamsa->setText(QString::fromStdString(AyanamsaDisplayText(correction)));
-        ui_.lblAyanamsa->setToolTip(ayanamsaToolTip(moment_, correction));
-    });
-    runStep([&] { ui_.lblName->setText(data.name); });
-    runStep([this] { ui_.lblDay->setText(weekdayText(moment_)); });
-    runStep([&] { ui_.lblDOB->setText(dateOfBirthText(data)); });
-    runStep([&] { ui_.lblTimeOfBirth->setText(timeOfBirthText(data)); });
+    const double correction = ComputeAyanamsa(moment_);
+    ui_.lblAyanamsa->setText(QString::fromStdString(AyanamsaDisplayText(correction)));
+    ui_.lblAyanamsa->setToolTip(ayanamsaToolTip(moment_, correction));
+    ui_.lblName->setText(data.name);
+    ui_.lblDay->setText(weekdayText(moment_));
+    ui_.lblDOB->setText(dateOfBirthText(data));
+    ui_.lblTimeOfBirth->setText(timeOfBirthText(data));
     showLayout(kResultLayoutWidth);
     // The focus stays where it is; a screen reader reads the ayanamsa.
-    runStep([this] { ui_.lblAyanamsa->announce(); });
+    ui_.lblAyanamsa->announce();
 }
 
 void FrmMain::mnuNext_Click() {
-    runStep([this] { cmdRashi_Click(); });
+    cmdRashi_Click();
 }
 
 void FrmMain::cmdBack_Click() {
@@ -172,32 +172,27 @@ void FrmMain::cmdBack_Click() {
 }
 
 void FrmMain::showLayout(int widthTwips) {
-    runStep([&] { setFixedWidth(twips(clientWidthOf(widthTwips))); });
-    runStep([this] {
-        const QScreen* where = screen();
-        if (!where)
-            return;
-        const QRect area = where->geometry();
-        const int leftTwips =
-            centredLeft(pixelsToTwips(area.width()), pixelsToTwips(frameGeometry().width()));
-        move(area.x() + twips(leftTwips), pos().y());
-    });
+    setFixedWidth(twips(clientWidthOf(widthTwips)));
+    ui_.Frame6->setVisible(widthTwips == kResultLayoutWidth);
+    const QScreen* where = screen();
+    if (!where)
+        return;
+    const QRect area = where->geometry();
+    const int leftTwips =
+        centredLeft(pixelsToTwips(area.width()), pixelsToTwips(frameGeometry().width()));
+    move(area.x() + twips(leftTwips), pos().y());
 }
 
 void FrmMain::lblTZHelp_Click() {
-    runStep([this] {
-        FrmTimeZone picker(*ui_.txtZoneHour, *ui_.txtZoneMinute);
-        // Just beyond the lower right corner of "TZ Help", measured from the
-        // window's outer corner as the classic layout did.
-        runStep([&] {
-            const QWidget& help = *ui_.lblTZHelp;
-            const QPoint offset(ui_.fraZone->x() + help.x() + help.width(),
-                                ui_.Frame2->y() + ui_.Frame2->height() + ui_.fraZone->y() +
-                                    help.y() + help.height() + twips(600));
-            picker.move(frameGeometry().topLeft() + offset);
-        });
-        runStep([&] { picker.exec(); });
-    });
+    FrmTimeZone picker(*ui_.txtZoneHour, *ui_.txtZoneMinute);
+    // Just beyond the lower right corner of "TZ Help", measured from the
+    // window's outer corner as the classic layout did.
+    const QWidget& help = *ui_.lblTZHelp;
+    const QPoint offset(ui_.fraZone->x() + help.x() + help.width(),
+                        ui_.Frame2->y() + ui_.Frame2->height() + ui_.fraZone->y() + help.y() +
+                            help.height() + twips(600));
+    picker.move(frameGeometry().topLeft() + offset);
+    picker.exec();
 }
 
 void FrmMain::cmdBrowser_Click() {

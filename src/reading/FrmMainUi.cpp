@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/FrmMainUi.h"
 
+#include "astro/HiddenLongitude.h"
 #include "platform/AppInfo.h"
 #include "reading/ResultTexts.h"
 #include "reading/TextNumbers.h"
@@ -28,8 +29,10 @@ namespace tenvari {
 namespace {
 
 // The degree and minute boxes that lie outside their frames.
-QLineEdit* degreeBox(const char* name, QWidget* parent, int left, int top, int maxLength) {
-    QLineEdit* box = textBox(name, parent, twipsRect(left, top, 495, 285), "1", maxLength);
+QLineEdit* degreeBox(const char* name, QWidget* parent, int left, int top, int maxLength,
+                     int value = 1) {
+    QLineEdit* box =
+        textBox(name, parent, twipsRect(left, top, 495, 285), QString::number(value), maxLength);
     look::paint(*box, look::kParchment, look::kNavy);
     return box;
 }
@@ -171,9 +174,9 @@ void FrmMainUi::buildInputPanel(QWidget& client) {
     optLong[1] = option("optLong_1", tr("West"), Frame4, twipsRect(1920, 360, 735, 255));
     optLong[0]->setChecked(true);
     // Below the frame's bottom edge: out of sight.
-    txtLonD = degreeBox("txtLonD", Frame4, 120, 960, 3);
+    txtLonD = degreeBox("txtLonD", Frame4, 120, 960, 3, kHiddenLonDegrees);
     caption("Label6", tr("Deg"), Frame4, 120, 1320)->setBuddy(txtLonD);
-    txtLonM = degreeBox("txtLonM", Frame4, 720, 960, 2);
+    txtLonM = degreeBox("txtLonM", Frame4, 720, 960, 2, kHiddenLonMinutes);
     caption("Label8", tr("Min", "minutes of arc"), Frame4, 720, 1320)->setBuddy(txtLonM);
 
     // The latitude frame and the place block lie outside Frame1's area.
@@ -201,7 +204,7 @@ void FrmMainUi::buildInputPanel(QWidget& client) {
 }
 
 void FrmMainUi::buildResultPanel(QWidget& client) {
-    QWidget* f6 = boxFrame("Frame6", &client, twipsRect(5760, 0, 4455, 5175));
+    QWidget* f6 = Frame6 = boxFrame("Frame6", &client, twipsRect(5760, 0, 4455, 5175));
     f6->setAccessibleName(tr("Result"));
 
     auto* label18 = textBlock("Label18",

@@ -75,6 +75,7 @@ public:
 
     QFrame* Frame2 = nullptr;
     QGroupBox* fraZone = nullptr;
+    QWidget* Frame6 = nullptr;
 
     QLineEdit* txtName = nullptr;
     QComboBox* cboMonth = nullptr;

@@ -107,11 +107,11 @@ void FrmAbout::cmdOK_Click() {
 }
 
 void FrmAbout::lblHomePage_Click() {
-    runStep([this] { links_.OpenHomePage(); });
+    runStep([this] { links_.open(WebPage::Home); });
 }
 
 void FrmAbout::lblCoBrand_Click() {
-    runStep([this] { links_.OpenFullBrandPage(); });
+    runStep([this] { links_.open(WebPage::FullBrand); });
 }
 
 } // namespace tenvari

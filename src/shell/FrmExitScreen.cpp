@@ -143,11 +143,11 @@ void FrmExitScreen::Check1_Click(bool checked) {
     if (!checked)
         return;
     Check1_->setChecked(false);
-    runStep([this] { links_.OpenHomePage(); });
+    runStep([this] { links_.open(WebPage::Home); });
 }
 
 void FrmExitScreen::lblGoToHome_Click() {
-    runStep([this] { links_.OpenProductsPage(); });
+    runStep([this] { links_.open(WebPage::Products); });
 }
 
 } // namespace tenvari

@@ -55,7 +55,8 @@ ReferralForm::ReferralForm(MessageService& messages, WebLinks& links, QWidget* p
     cmdSubmit_->setFont(look::verdana(8, true));
     cmdSubmit_->setGeometry(twipsRect(kBoxLeft, kFirstBoxTop + 5 * kBoxStep, kBoxWidth, 495));
     cmdSubmit_->setAutoDefault(true); // Enter presses it when it has the focus
-    connect(cmdSubmit_, &QPushButton::clicked, this, &ReferralForm::cmdSubmit_Click);
+    connect(cmdSubmit_, &QPushButton::clicked, this,
+            [this] { runStep([this] { cmdSubmit_Click(); }); });
 
     for (QLineEdit* box : {txtEmail_, txtFriendEmail_})
         installKeyPressHandler(*box, [this, box](int code) { return EmailKeyPress(*box, code); });
@@ -97,12 +98,12 @@ int ReferralForm::EmailKeyPress(QLineEdit& box, int code) {
     if (!refusal)
         return code;
     refuse(*refusal);
-    runStep([&box] { box.setFocus(Qt::OtherFocusReason); });
+    box.setFocus(Qt::OtherFocusReason);
     return 0;
 }
 
 void ReferralForm::refuse(const QString& message) {
-    runStep([&] { messages_.show(message, MessageIcon::Stop, MessageButtons::Ok); });
+    messages_.show(message, MessageIcon::Stop, MessageButtons::Ok);
 }
 
 void ReferralForm::cmdSubmit_Click() {
@@ -113,7 +114,7 @@ void ReferralForm::cmdSubmit_Click() {
     if (const std::optional<QString> refusal = refusedAddresses(record))
         refuse(*refusal);
     else
-        runStep([&] { SendReferral(record); });
+        SendReferral(record);
 }
 
 void ReferralForm::SendReferral(const ReferralRecord& record) {

@@ -74,7 +74,7 @@ void ShowUpdateReminder(SettingsStore& settings, Clock& clock, MessageService& m
         MessageIcon::Information, MessageButtons::YesNo);
     storeToday(settings, applicationKey, today);
     if (answer == MessageAnswer::Yes)
-        links.OpenDownloadPage();
+        links.open(WebPage::Download);
 }
 
 } // namespace tenvari

@@ -31,6 +31,7 @@ bool install(QCoreApplication& application, const QString& file, const QString& 
 // "DejaVu Sans", script 11") although the text then shows in the right
 // face. Only that note is dropped; every other message goes on as before.
 QtMessageHandler passOn = nullptr;
+bool filtering = false;
 
 void withoutScriptFallbackNotes(QtMsgType type, const QMessageLogContext& context,
                                 const QString& message) {
@@ -82,8 +83,10 @@ std::optional<QString> installTranslations(QCoreApplication& application,
     if (!install(application, QString::fromLatin1(kCataloguePrefix) + *language,
                  QString::fromLatin1(kCatalogueFolder)))
         return std::nullopt;
-    if (!passOn)
+    if (!filtering) {
+        filtering = true;
         passOn = qInstallMessageHandler(withoutScriptFallbackNotes);
+    }
     // Qt's own texts (message box buttons, context menus): Debian ships
     // them for many languages but not all; for some of the others we carry
     // the few the windows show. Without either they stay English.

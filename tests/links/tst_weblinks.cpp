@@ -10,9 +10,6 @@
 
 using namespace tenvari;
 
-using Opener = void (WebLinks::*)();
-Q_DECLARE_METATYPE(Opener)
-
 namespace {
 
 const QString kProduct = QString::fromLatin1(generated::kProductSite);
@@ -23,38 +20,34 @@ const QString kMaker = QString::fromLatin1(generated::kMakerSite);
 class tst_WebLinks : public QObject {
     Q_OBJECT
 private slots:
-    void eachOpenerOpensItsPageOnce_data();
-    void eachOpenerOpensItsPageOnce();
+    void eachPageOpensOnceUnderItsSite_data();
+    void eachPageOpensOnceUnderItsSite();
     void sevenDistinctAbsoluteWebAddresses();
     void openWebPageHandsTheAddressOnUnchanged_data();
     void openWebPageHandsTheAddressOnUnchanged();
     void referralPageIsTheMakersOwn();
 };
 
-void tst_WebLinks::eachOpenerOpensItsPageOnce_data() {
-    QTest::addColumn<Opener>("opener");
+void tst_WebLinks::eachPageOpensOnceUnderItsSite_data() {
     QTest::addColumn<WebPage>("page");
     QTest::addColumn<QString>("site");
 
-    QTest::newRow("OpenOnlineHelp") << &WebLinks::OpenOnlineHelp << WebPage::OnlineHelp << kProduct;
-    QTest::newRow("OpenHomePage") << &WebLinks::OpenHomePage << WebPage::Home << kMaker;
-    QTest::newRow("OpenDownloadPage")
-        << &WebLinks::OpenDownloadPage << WebPage::Download << kProduct;
-    QTest::newRow("OpenDonatePage") << &WebLinks::OpenDonatePage << WebPage::Donate << kMaker;
-    QTest::newRow("OpenCoBrandPage") << &WebLinks::OpenCoBrandPage << WebPage::CoBrand << kMaker;
-    QTest::newRow("OpenFullBrandPage")
-        << &WebLinks::OpenFullBrandPage << WebPage::FullBrand << kMaker;
-    QTest::newRow("OpenProductsPage") << &WebLinks::OpenProductsPage << WebPage::Products << kMaker;
+    QTest::newRow("OnlineHelp") << WebPage::OnlineHelp << kProduct;
+    QTest::newRow("Home") << WebPage::Home << kMaker;
+    QTest::newRow("Download") << WebPage::Download << kProduct;
+    QTest::newRow("Donate") << WebPage::Donate << kMaker;
+    QTest::newRow("CoBrand") << WebPage::CoBrand << kMaker;
+    QTest::newRow("FullBrand") << WebPage::FullBrand << kMaker;
+    QTest::newRow("Products") << WebPage::Products << kMaker;
 }
 
-void tst_WebLinks::eachOpenerOpensItsPageOnce() {
-    QFETCH(Opener, opener);
+void tst_WebLinks::eachPageOpensOnceUnderItsSite() {
     QFETCH(WebPage, page);
     QFETCH(QString, site);
 
     test::FakeLinkOpener desktop;
     WebLinks links(desktop);
-    (links.*opener)();
+    links.open(page);
 
     QCOMPARE(desktop.opened, QStringList{WebLinks::address(page)});
     // Under its own site: the base followed by a path, not merely a text

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The text-to-number rules of the main form: trimming, the numeric value of
-// a whole text, the leading number, the whole-number rule (ties to even,
-// 16-bit range), the zone rule, and the horizontal centring.
+// The text-to-number rules of the main form: the numeric value of a whole
+// text, the leading number, the whole-number rule (ties to even, 16-bit
+// range) and the zone rule.
 
 #include "reading/TextNumbers.h"
-#include "reading/WindowPlacement.h"
 
 #include <QTest>
 #include <cmath>
@@ -32,21 +31,11 @@ QString shown(std::optional<std::int16_t> value) {
 class tst_TextNumbers : public QObject {
     Q_OBJECT
 private slots:
-    void trimmed();
     void texts_data();
     void texts();
     void whole_data();
     void whole();
-    void centred();
 };
-
-void tst_TextNumbers::trimmed() {
-    QCOMPARE(trimmedText(QStringLiteral("  A  B ")), QStringLiteral("A  B"));
-    QCOMPARE(trimmedText(QStringLiteral("    ")), QString());
-    // Only U+0020 is a blank.
-    QCOMPARE(trimmedText(QStringLiteral("\t5 ")), QStringLiteral("\t5"));
-    QCOMPARE(trimmedText(QString::fromUtf8("\u00a05")), QString::fromUtf8("\u00a05"));
-}
 
 // One text read the three ways: as a whole, its leading number, and by the
 // zone rule.
@@ -124,14 +113,6 @@ void tst_TextNumbers::whole_data() {
 void tst_TextNumbers::whole() {
     QFETCH(double, value);
     QTEST(shown(wholeNumber(value)), "expected");
-}
-
-void tst_TextNumbers::centred() {
-    // (screen - window) / 2, twips.
-    QCOMPARE(centredLeft(19200, kResultLayoutWidth), 4440);
-    QCOMPARE(centredLeft(19200, kInputLayoutWidth), 6690);
-    QCOMPARE(centredLeft(19201, kResultLayoutWidth), 4440);
-    QCOMPARE(centredLeft(5000, kInputLayoutWidth), -410); // both sides stick out
 }
 
 QTEST_APPLESS_MAIN(tst_TextNumbers)

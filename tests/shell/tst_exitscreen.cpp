@@ -4,6 +4,7 @@
 // window, also when close handlers call it again or resist.
 
 #include "links/WebLinks.h"
+#include "platform/AppInfo.h"
 #include "reading/FrmMain.h"
 #include "shell/ExitApplication.h"
 #include "shell/FrmExitScreen.h"
@@ -142,7 +143,7 @@ void tst_ExitScreen::closingMainForm() {
     QVERIFY(screen);
     QCOMPARE(visibleWindows(), QList<QWidget*>{screen});
     QCOMPARE(screen->objectName(), QStringLiteral("frmExitScreen"));
-    QCOMPARE(screen->windowTitle(), QStringLiteral("Tenvari v1.05"));
+    QCOMPARE(screen->windowTitle(), QString::fromLatin1(kWindowCaption));
     QVERIFY(screen->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(screen->testAttribute(Qt::WA_ShowWithoutActivating));
     QVERIFY(!screen->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "links/WebLinks.h"
+#include "platform/AppInfo.h"
 #include "reading/FrmMain.h"
 #include "shell/FrmAbout.h"
 #include "shell/MainWindowActions.h"
@@ -146,8 +147,7 @@ void tst_FrmAbout::showsItsContent_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("bold");
 
-    QTest::newRow("Label2") << "Label2"
-                            << "Tenvari v1.05" << true;
+    QTest::newRow("Label2") << "Label2" << QString::fromLatin1(kWindowCaption) << true;
     QTest::newRow("Label1")
         << "Label1"
         << "The Tenvari calculates the Ayanamsa for a particular place for a given date and "
@@ -240,7 +240,7 @@ void tst_FrmAbout::opensModalCentredWithFocusOnOK() {
         [&] { FrmAbout::showModal(links); },
         [](QDialog& box) {
             QCOMPARE(box.objectName(), QStringLiteral("frmAbout"));
-            QCOMPARE(box.windowTitle(), QStringLiteral("Tenvari v1.05"));
+            QCOMPARE(box.windowTitle(), QString::fromLatin1(kWindowCaption));
             QCOMPARE(box.windowModality(), Qt::ApplicationModal);
             QCOMPARE(box.parentWidget(), nullptr);
             QVERIFY(!box.windowIcon().isNull());

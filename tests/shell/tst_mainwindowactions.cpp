@@ -356,9 +356,33 @@ void tst_MainWindowActions::aboutSoftwareOpensTheAboutBox() {
     QCOMPARE(desktop.opened, QStringList());
 }
 
+namespace {
+
+// The lines written under "tenvari.ui" while it lives.
+struct UiLog {
+    UiLog() {
+        lines().clear();
+        previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+                if (context.category && QByteArray(context.category) == "tenvari.ui" &&
+                    type == QtWarningMsg)
+                    lines() << text;
+            });
+    }
+    ~UiLog() { qInstallMessageHandler(previous); }
+    static QStringList& lines() {
+        static QStringList kept;
+        return kept;
+    }
+    QtMessageHandler previous;
+};
+
+} // namespace
+
 void tst_MainWindowActions::failingDesktopStaysSilent() {
     ThrowingLinkOpener desktop;
     Harness h(desktop);
+    const UiLog log;
     h.enter(kValid);
     h.click(*h.find("cmdRashi")); // shows Label19
     int tries = 0;
@@ -376,10 +400,23 @@ void tst_MainWindowActions::failingDesktopStaysSilent() {
     } catch (...) {
         QFAIL("a failure of the desktop escaped a click handler");
     }
-    // Each click stood alone and reached the desktop; nothing was shown.
+    // Each click stood alone and reached the desktop; nothing was shown,
+    // but each fault was logged with its text.
     QCOMPARE(desktop.calls, tries);
     QCOMPARE(h.messages.shown().size(), 0);
+    QCOMPARE(UiLog::lines().size(), tries);
+    for (const QString& line : UiLog::lines())
+        QVERIFY2(line.contains(QLatin1String("no handler for web addresses")), qPrintable(line));
+    // The window still works: back to the input, and a new reading.
+    auto* ayanamsa = h.find<QLabel>(QStringLiteral("lblAyanamsa"));
+    const QString before = ayanamsa->text();
+    h.click(*h.find("cmdBack"));
+    QTest::keyClick(h.find<QComboBox>(QStringLiteral("cboYear")), Qt::Key_Down); // 1991
+    h.click(*h.find("cmdRashi"));
     QVERIFY(h.form.isVisible());
+    QVERIFY(!ayanamsa->text().isEmpty());
+    QVERIFY2(ayanamsa->text() != before, qPrintable(before));
+    QCOMPARE(h.messages.shown().size(), 0);
 }
 
 void tst_MainWindowActions::readingFromMenuMatchesButton_data() {

@@ -4,6 +4,7 @@
 // then the update reminder, then the main form, each step on its own.
 
 #include "links/WebLinks.h"
+#include "platform/AppInfo.h"
 #include "reading/FrmMain.h"
 #include "shell/ExitApplication.h"
 #include "shell/StartUp.h"
@@ -317,7 +318,7 @@ void tst_StartUp::realMainForm() {
     const QList<QWidget*> windows = visibleWindows();
     QCOMPARE(windows.size(), 1);
     QCOMPARE(windows.first()->objectName(), QStringLiteral("frmMain"));
-    QCOMPARE(windows.first()->windowTitle(), QStringLiteral("Tenvari v1.05"));
+    QCOMPARE(windows.first()->windowTitle(), QString::fromLatin1(kWindowCaption));
 
     // Its menus reach the shell's links: Help > check for updates.
     auto* mnuUpdate = windows.first()->findChild<QAction*>(QStringLiteral("mnuUpdate"));

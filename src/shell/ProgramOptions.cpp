@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/CommandLine.h"
+#include "shell/ProgramOptions.h"
 
 #include "links/WebAddresses.h"
 #include "platform/AppInfo.h"

@@ -4,7 +4,7 @@
 // own options let through to the application object.
 
 #include "platform/AppInfo.h"
-#include "shell/CommandLine.h"
+#include "shell/ProgramOptions.h"
 
 #include <QTest>
 #include <cstdio>
@@ -32,7 +32,7 @@ QStringList linesOf(std::FILE* file) {
 
 } // namespace
 
-class tst_CommandLine : public QObject {
+class tst_ProgramOptions : public QObject {
     Q_OBJECT
 
 private slots:
@@ -40,7 +40,7 @@ private slots:
     void answer();
 };
 
-void tst_CommandLine::answer_data() {
+void tst_ProgramOptions::answer_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("out"); // first line of standard output
@@ -68,7 +68,7 @@ void tst_CommandLine::answer_data() {
     // clang-format on
 }
 
-void tst_CommandLine::answer() {
+void tst_ProgramOptions::answer() {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, out);
@@ -89,5 +89,5 @@ void tst_CommandLine::answer() {
         QCOMPARE(errLines.value(1), QStringLiteral("Usage: tenvari [OPTION]..."));
 }
 
-QTEST_APPLESS_MAIN(tst_CommandLine)
-#include "tst_commandline.moc"
+QTEST_APPLESS_MAIN(tst_ProgramOptions)
+#include "tst_programoptions.moc"
