@@ -101,7 +101,7 @@ void BM_ComputeAndText(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeAndText)->Unit(benchmark::kMillisecond);
 
-void batchOverFile(benchmark::State& state, bool withReference) {
+void batchOverFile(benchmark::State& state, bool withReference, const char* only = nullptr) {
     const std::string& path = rows().path;
     const int sink = ::open("/dev/null", O_WRONLY);
     for (auto _ : state) {
@@ -111,10 +111,13 @@ void batchOverFile(benchmark::State& state, bool withReference) {
         cli::StringSink err;
         cli::BatchOptions options;
         options.reading.withReference = withReference;
+        if (only != nullptr) {
+            options.reading.columns = {findDefinition(only)};
+        }
         options.inputName = path;
-        const int status = cli::runBatch(in, out, err, options);
+        const cli::ExitStatus status = cli::runBatch(in, out, err, options);
         ::close(fd);
-        if (status != 0) {
+        if (status != cli::ExitStatus::Done) {
             state.SkipWithError("the batch refused rows");
         }
     }
@@ -126,6 +129,12 @@ void BM_BatchNoReference(benchmark::State& state) {
     batchOverFile(state, false);
 }
 BENCHMARK(BM_BatchNoReference)->Unit(benchmark::kMillisecond);
+
+// --no-reference --definitions-only formula: the leanest row.
+void BM_BatchNoReferenceFormulaOnly(benchmark::State& state) {
+    batchOverFile(state, false, "formula");
+}
+BENCHMARK(BM_BatchNoReferenceFormulaOnly)->Unit(benchmark::kMillisecond);
 
 void BM_BatchWithReference(benchmark::State& state) {
     batchOverFile(state, true);

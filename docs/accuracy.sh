@@ -33,25 +33,31 @@ awk 'BEGIN {
     }
 }' >"$work/moments.csv"
 
-"$cli" --batch "$work/moments.csv" >"$work/results.csv"
+"$cli" --batch "$work/moments.csv" --definitions-only formula >"$work/results.csv"
 
-# Columns: 2 date, 3 time, 9 ayanamsa_deg, 10 ayanamsa_text, 12 reference_true_deg,
-# 16 formula_minus_reference_arcsec, 17 error.
-awk -F, -v plot="$work/plot.dat" 'NR > 1 {
-    if ($17 != "") { print "refused: " $0 > "/dev/stderr"; exit 1 }
-    diff = $16 + 0
+# The columns by their header names (new columns are added at the end).
+awk -F, -v plot="$work/plot.dat" 'NR == 1 {
+    for (i = 1; i <= NF; i++) column[$i] = i
+    cDate = column["date"]; cTime = column["time"]; cText = column["ayanamsa_text"]
+    cRef = column["reference_true_deg"]; cDiff = column["formula_minus_reference_arcsec"]
+    cError = column["error"]
+    next
+}
+NR > 1 {
+    if ($cError != "") { print "refused: " $0 > "/dev/stderr"; exit 1 }
+    diff = $cDiff + 0
     n++; sum += diff; sumabs += (diff < 0 ? -diff : diff)
-    if (n == 1 || diff > largest) { largest = diff; largestAt = $2 " " $3 }
-    if (n == 1 || diff < smallest) { smallest = diff; smallestAt = $2 " " $3 }
+    if (n == 1 || diff > largest) { largest = diff; largestAt = $cDate " " $cTime }
+    if (n == 1 || diff < smallest) { smallest = diff; smallestAt = $cDate " " $cTime }
     # The reference shown as the window shows the formula (whole seconds,
     # truncated), and how many seconds the two texts lie apart.
-    v = $12 + 0; d = int(v); mm = 60 * (v - d); m = int(mm); s = int(60 * (mm - m))
-    text = $10; gsub(/[^0-9]+/, " ", text); split(text, dms, " ")
+    v = $cRef + 0; d = int(v); mm = 60 * (v - d); m = int(mm); s = int(60 * (mm - m))
+    text = $cText; gsub(/[^0-9]+/, " ", text); split(text, dms, " ")
     by = (dms[1] * 3600 + dms[2] * 60 + dms[3]) - (d * 3600 + m * 60 + s)
     histogram[by]++
     # Year as a decimal for the plot.
-    split($2, ymd, "-")
-    year = ymd[1] + (ymd[2] - 1) / 12 + (ymd[3] - 1) / 365.25 / 1 + substr($3, 1, 2) / 24 / 365.25
+    split($cDate, ymd, "-")
+    year = ymd[1] + (ymd[2] - 1) / 12 + (ymd[3] - 1) / 365.25 / 1 + substr($cTime, 1, 2) / 24 / 365.25
     print year, diff > plot
 } END {
     printf "moments:                         %d (every 6 h, 1901-2050)\n", n

@@ -3,10 +3,16 @@
 
 #include "cli/ByteStreams.h"
 #include "cli/CliReading.h"
+#include "cli/ExitStatus.h"
 
+#include <cstddef>
 #include <string>
 
 namespace tenvari::cli {
+
+// The most bytes a batch line may hold, its line end not counted (nor a
+// byte order mark before the first line): 64 KiB.
+inline constexpr std::size_t kBatchLineLimit = 65536;
 
 struct BatchOptions {
     ReadingOptions reading;                   // what each row computes and which columns
@@ -31,8 +37,9 @@ struct BatchOptions {
  *     options  BatchOptions
  *
  *  Returned (function value):
- *              int           0 when every row was read, 1 when some row was
- *                            refused, 2 when reading or writing failed
+ *              ExitStatus    Done when every row was read, RowsRefused when
+ *                            some row was refused, Failed when reading or
+ *                            writing failed or a stop signal came
  *
  *  Notes:
  *
@@ -46,17 +53,28 @@ struct BatchOptions {
  *     the input is read on.
  *
  *  3) Streaming: memory stays the same however long the input is.  A line
- *     longer than 64 KiB is refused as a whole.  Output is written in large
- *     pieces, and always before the input is waited for, so rows typed at a
- *     terminal are answered at once.
+ *     of more than kBatchLineLimit bytes is refused as a whole.  Output is
+ *     written in large pieces, and always before the input is waited for,
+ *     so rows typed at a terminal are answered at once; but nothing, not
+ *     even the header, before the input has been read once, so input that
+ *     cannot be read leaves `out` empty.
  *
  *  4) Fields are separated by commas; blanks around a field are ignored; a
- *     field may be quoted ("...", with "" for a quote).  A UTF-8 byte order
- *     mark at the start is skipped; CR LF line ends are accepted.
+ *     field may be quoted ("...", with "" for a quote; nothing but blanks
+ *     may follow the closing quote).  A UTF-8 byte order mark at the start
+ *     is skipped.  Lines end with LF, CR LF or a lone CR.
  *
  *  5) With options.progress, a line "tenvari-cli: N rows" is kept up to
  *     date on `err` once a run has lasted a second, and wiped at the end.
+ *
+ *  6) Echoed fields and error texts are escaped (appendEscaped): the output
+ *     holds no control character but the line ends.  A refused row's fields
+ *     that begin with = + - or @ get a leading ' (appendCsvEchoedField).
+ *
+ *  7) After catchStopSignals(), SIGINT or SIGTERM ends the run after a
+ *     whole row, with a message "interrupted after N rows of results"
+ *     (or "terminated ...").
  */
-int runBatch(ByteSource& in, ByteSink& out, ByteSink& err, const BatchOptions& options);
+ExitStatus runBatch(ByteSource& in, ByteSink& out, ByteSink& err, const BatchOptions& options);
 
 } // namespace tenvari::cli

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ByteStreams.h"
 
+#include "cli/StopSignals.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -14,7 +16,7 @@ long FdSource::read(char* buffer, std::size_t size) {
         if (count >= 0) {
             return static_cast<long>(count);
         }
-        if (errno != EINTR) {
+        if (errno != EINTR || stopSignal() != 0) {
             errno_ = errno;
             return -1;
         }
@@ -26,8 +28,20 @@ std::string FdSource::error() const {
 }
 
 bool FdSink::write(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t count = ::write(fd_, bytes.data(), bytes.size());
+    written_ = 0;
+    bool stopping = false;
+    while (written_ < bytes.size()) {
+        if (!stopping && stopsOnSignal_ && stopSignal() != 0) {
+            // Stop at a line end: finish the line begun, if any.
+            stopping = true;
+            if (written_ == 0 || bytes[written_ - 1] == '\n') {
+                bytes = bytes.substr(0, written_);
+                break;
+            }
+            const std::size_t end = bytes.find('\n', written_);
+            bytes = bytes.substr(0, end == std::string_view::npos ? bytes.size() : end + 1);
+        }
+        const ssize_t count = ::write(fd_, bytes.data() + written_, bytes.size() - written_);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
@@ -35,7 +49,11 @@ bool FdSink::write(std::string_view bytes) {
             errno_ = errno;
             return false;
         }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
+        written_ += static_cast<std::size_t>(count);
+    }
+    if (stopping) {
+        errno_ = EINTR;
+        return false;
     }
     return true;
 }

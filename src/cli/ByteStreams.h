@@ -25,9 +25,18 @@ public:
     // All of `bytes`; false on an error (then error() tells what).
     virtual bool write(std::string_view bytes) = 0;
     virtual std::string error() const { return {}; }
+    // How many bytes of the last write went out: all of them after a
+    // success; after a failure, those before it (for a run stopped by a
+    // signal, up to a line end).
+    std::size_t written() const { return written_; }
+
+protected:
+    std::size_t written_ = 0;
 };
 
-// A file descriptor opened elsewhere; it is not closed here.
+// A file descriptor opened elsewhere; it is not closed here.  After
+// catchStopSignals(), a read or write interrupted by the stop signal fails
+// with "Interrupted system call"; a write first ends the line it began.
 class FdSource : public ByteSource {
 public:
     explicit FdSource(int fd) : fd_(fd) {}
@@ -41,12 +50,15 @@ private:
 
 class FdSink : public ByteSink {
 public:
-    explicit FdSink(int fd) : fd_(fd) {}
+    // stopsOnSignal false: writes go on whatever the stop signal (for
+    // standard error, which says why the run stopped).
+    explicit FdSink(int fd, bool stopsOnSignal = true) : fd_(fd), stopsOnSignal_(stopsOnSignal) {}
     bool write(std::string_view bytes) override;
     std::string error() const override;
 
 private:
     int fd_;
+    bool stopsOnSignal_;
     int errno_ = 0;
 };
 
@@ -68,6 +80,7 @@ class StringSink : public ByteSink {
 public:
     bool write(std::string_view bytes) override {
         text_ += bytes;
+        written_ = bytes.size();
         return true;
     }
     const std::string& text() const { return text_; }

@@ -5,6 +5,8 @@
 #include "astro/DateReduction.h"
 #include "astro/Lahiri.h"
 
+#include <algorithm>
+
 namespace tenvari::cli {
 
 namespace {
@@ -29,14 +31,17 @@ bool readAsGregorian(const CliMoment& moment) {
 
 } // namespace
 
-std::vector<const AyanamsaDefinition*> ReadingOptions::columnList() const {
+std::span<const AyanamsaDefinition* const> ReadingOptions::columnList() const {
     if (!columns.empty()) {
         return columns;
     }
-    std::vector<const AyanamsaDefinition*> all;
-    for (const AyanamsaDefinition& definition : definitions()) {
-        all.push_back(&definition);
-    }
+    static const std::vector<const AyanamsaDefinition*> all = [] {
+        std::vector<const AyanamsaDefinition*> list;
+        for (const AyanamsaDefinition& definition : definitions()) {
+            list.push_back(&definition);
+        }
+        return list;
+    }();
     return all;
 }
 
@@ -79,14 +84,15 @@ std::optional<CliReading> readingOf(const CliMoment& moment, const ReadingOption
         reading.reference = LahiriReference{.trueDegrees = value.trueDegrees.value_or(0.0),
                                             .meanDegrees = value.meanDegrees.value_or(0.0)};
     }
-    for (const AyanamsaDefinition* definition : options.columnList()) {
-        DefinitionReading column{.definition = definition, .value = {}};
-        if (definition == &iae && reading.hasReference) {
-            column.value = {reading.reference.trueDegrees, reading.reference.meanDegrees};
-        } else if (options.withReference) {
-            column.value = definition->compute(instant);
+    reading.columns =
+        options.columnList().first(std::min(options.columnList().size(), kMaxColumns));
+    if (options.withReference) {
+        for (std::size_t i = 0; i < reading.columns.size(); ++i) {
+            const AyanamsaDefinition* definition = reading.columns[i];
+            reading.values[i] = definition == &iae ? AyanamsaValue{reading.reference.trueDegrees,
+                                                                   reading.reference.meanDegrees}
+                                                   : definition->compute(instant);
         }
-        reading.definitions.push_back(column);
     }
     return reading;
 }

@@ -6,8 +6,10 @@
 #include "reference/Definitions.h"
 #include "reference/LahiriReference.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,8 +30,9 @@ namespace tenvari::cli {
  *                             window's formula within 1901..2050, iae
  *                             outside
  *     columns        vector<const AyanamsaDefinition*>  the definitions
- *                             the machine formats carry, in order; empty:
- *                             every one of definitions()
+ *                             the machine formats carry, in order, at most
+ *                             kMaxColumns and none twice; empty: every one
+ *                             of definitions()
  */
 struct ReadingOptions {
     bool withReference = true;
@@ -37,15 +40,13 @@ struct ReadingOptions {
     const AyanamsaDefinition* shown = nullptr;
     std::vector<const AyanamsaDefinition*> columns;
 
-    // The columns as used: `columns`, or every definition.
-    std::vector<const AyanamsaDefinition*> columnList() const;
+    // The columns as used: `columns`, or every definition.  Refers to
+    // `columns` (or to a list that lives as long as the program).
+    std::span<const AyanamsaDefinition* const> columnList() const;
 };
 
-// One definition's values at a reading.
-struct DefinitionReading {
-    const AyanamsaDefinition* definition = nullptr;
-    AyanamsaValue value;
-};
+// The most definitions one reading carries.
+inline constexpr std::size_t kMaxColumns = 8;
 
 /*
  *  CliReading
@@ -71,9 +72,11 @@ struct DefinitionReading {
  *     gregorian        bool     the date was read as a Gregorian one
  *     hasReference     bool     the reference was computed
  *     reference        LahiriReference  the ledger's "iae" at the instant
- *     definitions      vector<DefinitionReading>  one for each column of
- *                               the options (values empty without the
- *                               reference)
+ *     columns          span<const AyanamsaDefinition* const>  the
+ *                               options' columnList(): the reading refers
+ *                               to its options, which must outlive it
+ *     values           array<AyanamsaValue, kMaxColumns>  the values of
+ *                               columns[i] (empty without the reference)
  */
 struct CliReading {
     Instant instant;
@@ -87,7 +90,8 @@ struct CliReading {
     bool gregorian = true;
     bool hasReference = false;
     LahiriReference reference;
-    std::vector<DefinitionReading> definitions;
+    std::span<const AyanamsaDefinition* const> columns;
+    std::array<AyanamsaValue, kMaxColumns> values{};
 
     // The shown ayanamsa, degrees.
     double ayanamsaDegrees() const { return -correction; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/ByteStreams.h"
+#include "cli/ExitStatus.h"
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,8 @@ struct CliStreams {
     ByteSink& out;  // standard output
     ByteSink& err;  // standard error
     bool errIsTerminal = false;
+    bool stopOnSignals = false; // a batch stops after a whole row on SIGINT
+                                // or SIGTERM (catchStopSignals)
 };
 
 /*
@@ -28,8 +31,8 @@ struct CliStreams {
  *     streams    CliStreams
  *
  *  Returned (function value):
- *                int             the exit status: 0 done; 1 a batch in which
- *                                some row was refused; 2 nothing done, or a
+ *                ExitStatus      Done; RowsRefused: a batch in which some
+ *                                row was refused; Failed: nothing done, or a
  *                                batch cut short: a bad or missing argument
  *                                or option, a file that cannot be read, output
  *                                that cannot be written
@@ -37,12 +40,16 @@ struct CliStreams {
  *  Notes:
  *
  *  1) A refused command writes one line "tenvari-cli: ..." naming what is
- *     wrong to `err` and nothing to `out`.
+ *     wrong to `err` (MessageWriter) and nothing to `out`.  So does a
+ *     failed write of the help, the version or a result.
  *
  *  2) The options and formats are those of usageText() and of the manual
  *     page tenvari-cli(1).
+ *
+ *  3) A batch stopped by a signal returns Failed with stopSignal() set;
+ *     the caller then ends by that signal (endBySignal).
  */
-int runCli(const std::vector<std::string>& arguments, CliStreams& streams);
+ExitStatus runCli(const std::vector<std::string>& arguments, CliStreams& streams);
 
 // What a run wrote and how it ended.
 struct CliOutput {
@@ -69,7 +76,8 @@ struct CliOutput {
  */
 CliOutput runCliCaptured(const std::vector<std::string>& arguments, std::string_view input = {});
 
-// The --help and --version texts.
+// The --help and --version texts; the help is laid out by CLI11 from the
+// options' own descriptions.
 std::string usageText();
 std::string versionText();
 

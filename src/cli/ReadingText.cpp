@@ -54,14 +54,10 @@ void appendLabel(std::string& out, std::string_view label) {
     out.append(label.size() < kWidth ? kWidth - label.size() : 1, ' ');
 }
 
-using Columns = std::vector<const AyanamsaDefinition*>;
+using Columns = std::span<const AyanamsaDefinition* const>;
 
 Columns columnsOf(const CliReading& reading) {
-    Columns columns;
-    for (const DefinitionReading& column : reading.definitions) {
-        columns.push_back(column.definition);
-    }
-    return columns;
+    return reading.columns;
 }
 
 // The computed columns of the machine formats, in their order, handed to a
@@ -106,10 +102,13 @@ void writeComputed(const CliReading& reading, const Columns& columns, Writer& wr
     writer.beginDefinitions();
     for (std::size_t i = 0; i < columns.size(); ++i) {
         static const AyanamsaValue kNone;
-        const AyanamsaValue& value =
-            i < reading.definitions.size() ? reading.definitions[i].value : kNone;
+        const AyanamsaValue& value = i < reading.columns.size() ? reading.values[i] : kNone;
         const bool hasTrue = value.trueDegrees.has_value();
         const bool hasMean = value.meanDegrees.has_value();
+        if (!hasTrue && !hasMean) {
+            writer.absentGroup(columns[i]->name);
+            continue;
+        }
         writer.beginGroup(columns[i]->name);
         writer.number("true_deg", hasTrue,
                       [&](std::string& out) { appendFixed(out, *value.trueDegrees, 9); });
@@ -173,6 +172,11 @@ struct JsonColumns {
         out += '}';
         first = false;
     }
+    void absentGroup(std::string_view name) {
+        key(name);
+        out += "{\"true_deg\": null, \"mean_deg\": null, \"true_text\": null, "
+               "\"mean_text\": null, \"true_minus_iae_arcsec\": null}";
+    }
 };
 
 // The values, comma-separated; an absent one is empty. Write::Names
@@ -216,6 +220,20 @@ struct CsvColumns {
     void endDefinitions() {}
     void beginGroup(std::string_view name) { group = name; }
     void endGroup() { group = {}; }
+    // A definition without values: its five columns at once.
+    void absentGroup(std::string_view name) {
+        if (write == Write::Names) {
+            for (const std::string_view field :
+                 {"true_deg", "mean_deg", "true_text", "mean_text", "true_minus_iae_arcsec"}) {
+                group = name;
+                next(field);
+            }
+            group = {};
+            return;
+        }
+        out.append(first ? 4 : 5, ',');
+        first = false;
+    }
 };
 
 } // namespace
@@ -269,32 +287,6 @@ void appendFixed(std::string& out, double value, int decimals) {
     out.append(buffer, end);
 }
 
-void appendCsvField(std::string& out, std::string_view text) {
-    bool quote = !text.empty() && (text.front() == ' ' || text.back() == ' ' ||
-                                   text.front() == '\t' || text.back() == '\t');
-    for (const char c : text) {
-        if (c == ',' || c == '"' || c == '\n' || c == '\r') {
-            quote = true;
-            break;
-        }
-    }
-    if (!quote) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (;;) {
-        const std::size_t mark = text.find('"');
-        out += text.substr(0, mark == std::string_view::npos ? mark : mark + 1);
-        if (mark == std::string_view::npos) {
-            break;
-        }
-        out += '"'; // a quote is written twice
-        text.remove_prefix(mark + 1);
-    }
-    out += '"';
-}
-
 void appendPlainLine(std::string& out, const CliReading& reading) {
     out += reading.text;
     out += "  ";
@@ -333,9 +325,9 @@ void appendDefinitionDetails(std::string& out, const CliReading& reading) {
     appendLabel(out, "Julian Date, TT");
     appendFixed(out, reading.instant.julianDateTt(), 8);
     out += '\n';
-    for (const DefinitionReading& column : reading.definitions) {
-        const AyanamsaValue& value = column.value;
-        appendLabel(out, column.definition->name);
+    for (std::size_t i = 0; i < reading.columns.size(); ++i) {
+        const AyanamsaValue& value = reading.values[i];
+        appendLabel(out, reading.columns[i]->name);
         if (!value.trueDegrees && !value.meanDegrees) {
             out += reading.hasReference ? "not defined at this date\n" : "not computed\n";
             continue;

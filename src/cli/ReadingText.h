@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cli/CliReading.h"
+#include "cli/EscapedText.h"
 
 #include <string>
 #include <string_view>
@@ -52,8 +53,8 @@ struct GivenTexts {
  *  In JSON the definitions' values form one object "definitions" keyed by
  *  NAME, each holding true_deg .. true_minus_iae_arcsec.  The shown value
  *  (ayanamsa_deg, ayanamsa_text and the plain line) is the window's
- *  formula unless another definition is asked for; the formula_minus_
- *  column then compares that value.  A batch adds `row` in front and
+ *  formula within 1901..2050 and iae outside, unless another definition
+ *  is asked for; the formula_minus_ column then compares that value.  A batch adds `row` in front and
  *  `error` at the end.
  */
 
@@ -98,9 +99,5 @@ void appendCsvComputedEmpty(std::string& out, const ReadingOptions& options);
  *     faster; others go to std::to_chars.
  */
 void appendFixed(std::string& out, double value, int decimals);
-
-// A CSV field, quoted when it holds a comma, a quote, a line break or
-// surrounding blanks.
-void appendCsvField(std::string& out, std::string_view text);
 
 } // namespace tenvari::cli

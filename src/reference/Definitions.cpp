@@ -96,7 +96,10 @@ AyanamsaValue iaeValue(const Instant& instant) {
  *
  *     Report of the Calendar Reform Committee, Council of Scientific and
  *     Industrial Research, New Delhi, 1955: the ayanamsa of 23 deg 15 min
- *     00 sec on 1956 March 21, 0 h ET.
+ *     00 sec, true, on 1956 March 21, 0 h; as quoted by Bhatnagar, A. K.,
+ *     1990, "Effect of the new equinox definition on the zero-point of
+ *     longitude of the Indian calendar", IAU Symposium 141 (Kluwer), who
+ *     gives the moment as 0 h UT (31 s of time from 0 h TT: 0.0004").
  */
 AyanamsaValue icrcValue(const Instant& instant) {
     AyanamsaValue value = iaeValue(instant);
@@ -116,8 +119,8 @@ AyanamsaValue icrcValue(const Instant& instant) {
  *
  *  Returned (function value):
  *     double  TT Julian Date at which the Sun's mean longitude, referred to
- *             the mean equinox of date, is 0: 285 March 20 (Julian
- *             calendar), in the afternoon
+ *             the mean equinox of date, is 0: 285 March 22, 17:53 TT
+ *             (Julian calendar), JD 1825235.2453
  *
  *  Notes:
  *

@@ -88,7 +88,7 @@ bool InDefinitionsRange(const Instant& instant);
 bool InFormulaRange(const Instant& instant);
 
 // The moment the vp285 definition's mean value is zero: the mean vernal
-// equinox of 285 CE, as a TT Julian Date (285 March 20, Julian calendar).
+// equinox of 285 CE, as a TT Julian Date (285 March 22, Julian calendar).
 double Vp285Epoch();
 
 } // namespace tenvari

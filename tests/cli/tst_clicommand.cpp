@@ -10,11 +10,14 @@
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
 
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryFile>
 #include <QtTest>
+#include <csignal>
+#include <signal.h>
 
 using namespace tenvari::cli;
 
@@ -70,6 +73,12 @@ private slots:
     void batchInSmallPieces();
     void batchLongLineAndFile();
     void batchCalendarAndColumns();
+    void batchEdges_data();
+    void batchEdges();
+    void failedStreams_data();
+    void failedStreams();
+    void stopSignal_data();
+    void stopSignal();
     void realExecutable();
 };
 
@@ -156,6 +165,15 @@ void tst_CliCommand::refused_data() {
                                    << "CSV only";
     QTest::newRow("batch file missing") << "--batch /nonexistent/rows.csv"
                                         << "cannot open '/nonexistent/rows.csv'";
+    QTest::newRow("batch from a folder: no header") << "--batch /"
+                                                    << "cannot read '/': Is a directory";
+    QTest::newRow("batch with details") << "--batch - --details"
+                                        << "--details shows the steps of one moment";
+    QTest::newRow("zone twice") << "2000-01-01 12:00 --zone +01:00 --zone=+02:00"
+                                << "option --zone given more than once";
+    QTest::newRow("control characters: one line")
+        << "2000-01-01\nforged:\x1b]0;x\x07\r 12:00"
+        << "DATE '2000-01-01\\nforged:\\x1b]0;x\\x07\\r' is not a date";
 }
 
 void tst_CliCommand::refused() {
@@ -353,7 +371,7 @@ void tst_CliCommand::batchInSmallPieces() {
         StringSink err;
         BatchOptions options;
         options.inputName = "input";
-        QCOMPARE(runBatch(in, out, err, options), 0);
+        QCOMPARE(runBatch(in, out, err, options), ExitStatus::Done);
         QCOMPARE(QString::fromStdString(err.text()), QString());
         outputs[i] = out.text();
     }
@@ -395,6 +413,167 @@ void tst_CliCommand::batchCalendarAndColumns() {
              QStringLiteral("2299166"));
     QCOMPARE(csvField(out[0], out[2], QStringLiteral("icrc_true_minus_iae_arcsec")),
              QStringLiteral("-0.658"));
+}
+
+void tst_CliCommand::batchEdges_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("rows");  // the row column of each output row
+    QTest::addColumn<QString>("error"); // the first error, if any
+    QTest::addColumn<QString>("date");  // the first row's date cell, raw
+    const QByteArray good = "2000-01-01,12:00,+00:00";
+    const auto padded = [&](qsizetype size) { return good + QByteArray(size - good.size(), ' '); };
+    QTest::newRow("text after the closing quote")
+        << QByteArray("\"1947-08-15\"junk,00:00,+05:30\n") << 1 << "1"
+        << "row 1, field date: text after the closing quote"
+        << "1947-08-15";
+    QTest::newRow("blanks after the closing quote")
+        << QByteArray("\"1947-08-15\" ,00:00,+05:30\n") << 0 << "1"
+        << ""
+        << "1947-08-15";
+    QTest::newRow("quote not closed") << QByteArray("2000-01-01,\"12:00,+00:00\n") << 1 << "1"
+                                      << "row 1, field time: the quote is not closed"
+                                      << "2000-01-01";
+    QTest::newRow("lone CR line ends") << good + "\r\r" + good + "\r" << 0 << "1,3"
+                                       << ""
+                                       << "2000-01-01";
+    QTest::newRow("CR, CR LF, LF mixed") << good + "\r\n\r" + good + "\n\n" + good << 0 << "1,3,5"
+                                         << ""
+                                         << "2000-01-01";
+    QTest::newRow("64 KiB line, LF") << padded(65536) + "\n" + good << 0 << "1,2"
+                                     << ""
+                                     << "2000-01-01";
+    QTest::newRow("64 KiB line, CR LF") << padded(65536) + "\r\n" + good << 0 << "1,2"
+                                        << ""
+                                        << "2000-01-01";
+    QTest::newRow("64 KiB line after a byte order mark") << "\xEF\xBB\xBF" + padded(65536) + "\n"
+                                                         << 0 << "1"
+                                                         << ""
+                                                         << "2000-01-01";
+    QTest::newRow("64 KiB and a byte, LF") << padded(65537) + "\n" + good << 1 << "1,2"
+                                           << "row 1: longer than 64 KiB"
+                                           << "";
+    QTest::newRow("64 KiB and a byte, CR LF") << padded(65537) + "\r\n" + good << 1 << "1,2"
+                                              << "row 1: longer than 64 KiB"
+                                              << "";
+    QTest::newRow("64 KiB and a byte, no line end") << padded(65537) << 1 << "1"
+                                                    << "row 1: longer than 64 KiB"
+                                                    << "";
+    QTest::newRow("control characters escaped")
+        << QByteArray("\x1b]0;title\x07,12:00,+00:00\n") << 1 << "1"
+        << "row 1, field date: '\\x1b]0;title\\x07' is not a date of the form YYYY-MM-DD"
+        << "\\x1b]0;title\\x07";
+    QTest::newRow("NUL in a quoted field") << QByteArray("\"20\0\",12:00,+00:00\n", 19) << 1 << "1"
+                                           << "row 1, field date: '20\\x00' is not a date of "
+                                              "the form YYYY-MM-DD"
+                                           << "20\\x00";
+    QTest::newRow("formula in a refused row") << QByteArray("=1+1,12:00,+00:00\n") << 1 << "1"
+                                              << "row 1, field date: '=1+1' is not a date of "
+                                                 "the form YYYY-MM-DD"
+                                              << "'=1+1";
+}
+
+void tst_CliCommand::batchEdges() {
+    QFETCH(QByteArray, input);
+    QFETCH(int, status);
+    QFETCH(QString, rows);
+    QFETCH(QString, error);
+    QFETCH(QString, date);
+    // Read whole and a byte at a time: a line end split between reads
+    // changes nothing.
+    std::string outputs[2];
+    for (const std::size_t piece : {std::size_t(1) << 16, std::size_t(1)}) {
+        StringSource in(input.toStdString(), piece);
+        StringSink out;
+        StringSink err;
+        BatchOptions options;
+        options.reading.withReference = false;
+        options.inputName = "input";
+        QCOMPARE(int(runBatch(in, out, err, options)), status);
+        outputs[piece == 1] = out.text();
+    }
+    QCOMPARE(outputs[1], outputs[0]);
+    const std::string& text = outputs[0];
+    for (const char c : text)
+        QVERIFY2(static_cast<unsigned char>(c) >= 0x20 || c == '\n', "a control character");
+    const QStringList out = lines(text);
+    QStringList numbers;
+    for (const QString& row : out.mid(1))
+        numbers << csvField(out[0], row, QStringLiteral("row"));
+    QCOMPARE(numbers.join(QLatin1Char(',')), rows);
+    QCOMPARE(csvField(out[0], out.value(1), QStringLiteral("error")), error);
+    // The cell as written, unquoted only when it needs no quotes.
+    QCOMPARE(out.value(1).section(QLatin1Char(','), 1, 1), date);
+}
+
+void tst_CliCommand::failedStreams_data() {
+    // Real processes: a full disk, closed descriptors.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("help to a full disk") << "--help >/dev/full"
+                                         << "cannot write the help: No space left on device";
+    QTest::newRow("version, output closed") << "--version >&-"
+                                            << "cannot write the version: Bad file descriptor";
+    QTest::newRow("result, output closed") << "2000-01-01 12:00 >&-"
+                                           << "cannot write the result: Bad file descriptor";
+    QTest::newRow("batch, input closed") << "--batch - <&-"
+                                         << "cannot read standard input: Bad file descriptor";
+    QTest::newRow("batch file, input and output closed")
+        << "--batch /dev/null <&- >&-"
+        << "cannot write the results: Bad file descriptor";
+}
+
+void tst_CliCommand::failedStreams() {
+    QFETCH(QString, command);
+    QFETCH(QString, message);
+    QProcess shell;
+    shell.start(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("\"$0\" ") + command, QStringLiteral(TENVARI_CLI)});
+    QVERIFY(shell.waitForFinished(10000));
+    QCOMPARE(shell.exitCode(), 2);
+    QCOMPARE(shell.readAllStandardOutput(), QByteArray());
+    QCOMPARE(QString::fromUtf8(shell.readAllStandardError()),
+             QStringLiteral("tenvari-cli: ") + message + QLatin1Char('\n'));
+}
+
+void tst_CliCommand::stopSignal_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("SIGINT") << int(SIGINT) << "interrupted";
+    QTest::newRow("SIGTERM") << int(SIGTERM) << "terminated";
+}
+
+void tst_CliCommand::stopSignal() {
+    // A batch writing into a pipe that is not read stops on the signal,
+    // once the pipe is read, after a whole row, and says how many rows.
+    QFETCH(int, signal);
+    QFETCH(QString, word);
+    QTemporaryFile rows;
+    QVERIFY(rows.open());
+    for (int i = 0; i < 40000; ++i)
+        rows.write("2000-01-01,12:00,+05:30\n");
+    rows.close();
+    QProcess process;
+    process.setStandardInputFile(rows.fileName());
+    process.start(QStringLiteral(TENVARI_CLI), {QStringLiteral("--batch"), QStringLiteral("-"),
+                                                QStringLiteral("--no-reference")});
+    QVERIFY(process.waitForStarted(10000));
+    QThread::msleep(300); // nothing reads: the pipe fills, a write blocks mid-row
+    QCOMPARE(::kill(static_cast<pid_t>(process.processId()), signal), 0);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::CrashExit); // ended by the signal
+    const QByteArray out = process.readAllStandardOutput();
+    QVERIFY(out.size() > 65536 && out.endsWith('\n'));
+    const QStringList written = lines(out.toStdString());
+    const QString last = written.last();
+    QCOMPARE(csvField(written[0], last, QStringLiteral("row")),
+             QString::number(written.size() - 1));
+    QCOMPARE(csvField(written[0], last, QStringLiteral("weekday")), QStringLiteral("Saturday"));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+             QStringLiteral("tenvari-cli: %1 after %2 rows of results\n")
+                 .arg(word)
+                 .arg(written.size() - 1));
 }
 
 void tst_CliCommand::realExecutable() {

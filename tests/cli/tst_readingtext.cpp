@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The quick fixed-decimal writer of the machine formats against
 // std::to_chars, which it must match character for character, and CSV
-// quoting.
+// quoting and escaping.
 
 #include "cli/ReadingText.h"
 
@@ -92,28 +92,51 @@ void tst_ReadingText::fixedRandom() {
 }
 
 void tst_ReadingText::csvField_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("field");
-    QTest::newRow("plain") << "2000-01-01"
-                           << "2000-01-01";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("angle text") << "23° 7' 21\""
-                                << "\"23° 7' 21\"\"\"";
-    QTest::newRow("comma") << "a,b"
-                           << "\"a,b\"";
-    QTest::newRow("blank edge") << " 12:00"
-                                << "\" 12:00\"";
-    QTest::newRow("line break") << "a\nb"
-                                << "\"a\nb\"";
+    // A field echoed from a refused row is also kept from being a formula.
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("echoed");
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("plain") << QByteArray("2000-01-01") << false << QByteArray("2000-01-01");
+    QTest::newRow("empty") << QByteArray() << true << QByteArray();
+    QTest::newRow("angle text") << QByteArray("23° 7' 21\"") << false
+                                << QByteArray("\"23° 7' 21\"\"\"");
+    QTest::newRow("comma") << QByteArray("a,b") << false << QByteArray("\"a,b\"");
+    QTest::newRow("blank edge") << QByteArray(" 12:00") << false << QByteArray("\" 12:00\"");
+    QTest::newRow("line breaks") << QByteArray("a\nb\r\n") << false << QByteArray("a\\nb\\r\\n");
+    QTest::newRow("tab at the edge") << QByteArray("\t12:00") << false << QByteArray("\\t12:00");
+    QTest::newRow("ESC, BEL, DEL")
+        << QByteArray("\x1b]0;t\x07\x7f") << false << QByteArray("\\x1b]0;t\\x07\\x7f");
+    QTest::newRow("NUL") << QByteArray("a\0b", 3) << false << QByteArray("a\\x00b");
+    QTest::newRow("C1 control (CSI)") << QByteArray("\xc2\x9b"
+                                                    "31m")
+                                      << false << QByteArray("\\u009b31m");
+    QTest::newRow("U+00A0 kept") << QByteArray("\xc2\xa0") << false << QByteArray("\xc2\xa0");
+    QTest::newRow("4-byte UTF-8 kept")
+        << QByteArray("\xf0\x9f\x98\x80") << false << QByteArray("\xf0\x9f\x98\x80");
+    QTest::newRow("broken UTF-8") << QByteArray("\xff\xc3(\xed\xa0\x80\xe2\x82") << false
+                                  << QByteArray("\\xff\\xc3(\\xed\\xa0\\x80\\xe2\\x82");
+    QTest::newRow("escape then quote")
+        << QByteArray("\x1b,\"") << false << QByteArray("\"\\x1b,\"\"\"");
+    QTest::newRow("formula =") << QByteArray("=1+1") << true << QByteArray("'=1+1");
+    QTest::newRow("formula + with comma") << QByteArray("+1,2") << true << QByteArray("\"'+1,2\"");
+    QTest::newRow("formula -") << QByteArray("-05:00") << true << QByteArray("'-05:00");
+    QTest::newRow("formula @") << QByteArray("@SUM(A1)") << true << QByteArray("'@SUM(A1)");
+    QTest::newRow("zone of a good row") << QByteArray("+05:30") << false << QByteArray("+05:30");
+    QTest::newRow("echoed, no formula")
+        << QByteArray("2000-01-01") << true << QByteArray("2000-01-01");
 }
 
 void tst_ReadingText::csvField() {
-    QFETCH(QString, text);
-    QFETCH(QString, field);
-    std::string out;
-    appendCsvField(out, text.toStdString());
-    QCOMPARE(QString::fromStdString(out), field);
+    QFETCH(QByteArray, text);
+    QFETCH(bool, echoed);
+    QFETCH(QByteArray, field);
+    std::string out = "x,";
+    const std::string_view view(text.constData(), static_cast<std::size_t>(text.size()));
+    if (echoed)
+        appendCsvEchoedField(out, view);
+    else
+        appendCsvField(out, view);
+    QCOMPARE(QByteArray::fromStdString(out), "x," + field);
 }
 
 QTEST_APPLESS_MAIN(tst_ReadingText)
