@@ -10,6 +10,7 @@
 #include "cli/Batch.h"
 #include "cli/CommandLine.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -559,7 +560,23 @@ void tst_CliCommand::stopSignal() {
     process.start(QStringLiteral(TENVARI_CLI), {QStringLiteral("--batch"), QStringLiteral("-"),
                                                 QStringLiteral("--no-reference")});
     QVERIFY(process.waitForStarted(10000));
-    QThread::msleep(300); // nothing reads: the pipe fills, a write blocks mid-row
+    // Nothing reads: the pipe fills and a write blocks mid-row. Wait until
+    // the program has read its input and sleeps (reading a file never does).
+    const QString proc = QStringLiteral("/proc/%1/").arg(process.processId());
+    const auto blocked = [&] {
+        QFile stat(proc + QStringLiteral("stat"));
+        QFile input(proc + QStringLiteral("fdinfo/0"));
+        if (!stat.open(QIODevice::ReadOnly) || !input.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray state = stat.readAll();
+        const QByteArray position = input.readLine();
+        return state.mid(state.lastIndexOf(')') + 2, 1) == "S" && position != "pos:\t0\n";
+    };
+    QElapsedTimer waited; // no event loop meanwhile: QProcess would read the pipe
+    waited.start();
+    while (!blocked() && waited.elapsed() < 20000)
+        QThread::msleep(20);
+    QVERIFY(blocked());
     QCOMPARE(::kill(static_cast<pid_t>(process.processId()), signal), 0);
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitStatus(), QProcess::CrashExit); // ended by the signal

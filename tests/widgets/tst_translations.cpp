@@ -56,7 +56,7 @@ private slots:
 };
 
 void tst_Translations::cleanup() {
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+    for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>()) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
@@ -114,14 +114,14 @@ void tst_Translations::installs() {
     QFETCH(MaybeLanguage, installed);
     QFETCH(QString, january);
     QFETCH(QString, yes);
-    QCOMPARE(installTranslations(*qApp, wanted), installed);
+    QCOMPARE(installTranslations(*QCoreApplication::instance(), wanted), installed);
     QCOMPARE(QCoreApplication::translate("tenvari::FrmMain", "January"), january);
     // A message box's button, Qt's own text.
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), yes);
 }
 
 void tst_Translations::consoleNotesWithCatalogue() {
-    QVERIFY(installTranslations(*qApp, {QStringLiteral("hi")}));
+    QVERIFY(installTranslations(*QCoreApplication::instance(), {QStringLiteral("hi")}));
     // Qt's note on trying the Latin face for Devanagari is left out; any
     // other warning still comes through.
     QTest::failOnWarning(QRegularExpression(QStringLiteral("OpenType")));
