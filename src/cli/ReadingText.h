@@ -54,8 +54,8 @@ struct GivenTexts {
  *  NAME, each holding true_deg .. true_minus_iae_arcsec.  The shown value
  *  (ayanamsa_deg, ayanamsa_text and the plain line) is the window's
  *  formula within 1901..2050 and iae outside, unless another definition
- *  is asked for; the formula_minus_ column then compares that value.  A batch adds `row` in front and
- *  `error` at the end.
+ *  is asked for; the formula_minus_ column then compares that value.  A batch
+ *  adds `row` in front and `error` at the end.
  */
 
 // 23° 7' 21"  Friday, and a line end: the window's label and weekday.

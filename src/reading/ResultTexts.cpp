@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reading/ResultTexts.h"
 
+#include "astro/AngleFormat.h"
 #include "astro/DateReduction.h"
 #include "reference/LahiriReference.h"
-#include "astro/AngleFormat.h"
 
 #include <QCoreApplication>
 #include <cmath>

@@ -188,10 +188,10 @@ QString overflow(const QWidget& widget) {
         // Each entry in the field beside the arrow.
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const int has = list->style()
-                            ->subControlRect(QStyle::CC_ComboBox, &option,
-                                             QStyle::SC_ComboBoxEditField, list)
-                            .width();
+        const int has =
+            list->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+                .width();
         for (int i = 0; i < list->count(); ++i) {
             const int needs = metrics.horizontalAdvance(list->itemText(i));
             if (needs > has)
@@ -412,7 +412,8 @@ void tst_TranslatedWindows::everyTextTranslated() {
     static const QRegularExpression numbers(QStringLiteral("^[-+0-9.,:\u00b0'\" \\r\\n]*$"));
     const QSet<QString> own{QString::fromLatin1(kWindowCaption), QStringLiteral("RAM")};
     // The place boxes (out of sight) start with a letter to stand for a place.
-    const QSet<QString> placeBoxes{QStringLiteral("txtMCity text"), QStringLiteral("txtMState text"),
+    const QSet<QString> placeBoxes{QStringLiteral("txtMCity text"),
+                                   QStringLiteral("txtMState text"),
                                    QStringLiteral("txtMCountry text")};
     QStringList outside;
     for (const ShownText& shown : std::as_const(texts)) {
