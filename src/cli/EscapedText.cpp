@@ -133,7 +133,11 @@ void appendCsvField(std::string& out, std::string_view text) {
 void appendCsvEchoedField(std::string& out, std::string_view text) {
     if (!text.empty() && (text.front() == '=' || text.front() == '+' || text.front() == '-' ||
                           text.front() == '@')) {
-        appendCsvField(out, "'" + std::string(text));
+        std::string prefixed;
+        prefixed.reserve(text.size() + 1);
+        prefixed += '\'';
+        prefixed += text;
+        appendCsvField(out, prefixed);
     } else {
         appendCsvField(out, text);
     }
